@@ -79,7 +79,7 @@ private:
     void Emit(const char *data, std::size_t size) override;
 };
 
-// Input from a byte string held by the caller, output gathered into a string. Besides the
+// Input from a byte string that the caller keeps alive, output gathered into a string. Besides the
 // output it records what a terminal user would notice: how often the output was written and
 // whether the program ever waited for input with output still unwritten.
 class Memory_Console final : public Console {

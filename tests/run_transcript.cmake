@@ -1,0 +1,35 @@
+# Runs PROGRAM (behind EMULATOR, if one is given) with the bytes of INPUT as standard input
+# and checks that standard output equals the bytes of EXPECTED, that nothing reaches standard
+# error and that the exit status is 0.
+foreach(var PROGRAM INPUT EXPECTED)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "run_transcript.cmake needs -D${var}=...")
+  endif()
+endforeach()
+
+get_filename_component(name ${EXPECTED} NAME_WE)
+set(actual ${CMAKE_CURRENT_BINARY_DIR}/${name}.actual)
+set(errors ${CMAKE_CURRENT_BINARY_DIR}/${name}.stderr)
+execute_process(COMMAND ${EMULATOR} ${PROGRAM}
+                INPUT_FILE ${INPUT}
+                OUTPUT_FILE ${actual}
+                ERROR_FILE ${errors}
+                RESULT_VARIABLE status)
+
+set(failed FALSE)
+if(NOT status STREQUAL "0")
+  message(SEND_ERROR "exit status ${status}, expected 0")
+endif()
+file(SIZE ${errors} error_size)
+if(NOT error_size EQUAL 0)
+  file(READ ${errors} error_text)
+  message(SEND_ERROR "standard error is not empty:\n${error_text}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${actual} ${EXPECTED}
+                RESULT_VARIABLE different)
+if(different)
+  file(READ ${EXPECTED} expected_text)
+  file(READ ${actual} actual_text)
+  message(SEND_ERROR "standard output differs from ${EXPECTED}\n"
+                     "--- expected ---\n${expected_text}\n--- actual ---\n${actual_text}")
+endif()
