@@ -4,7 +4,8 @@
 /* x^10 + x^9 + x^8 + x^6 + x^5 + x^3 + 1 */
 const std::int32_t wg[Parity_Length + 1] = {1, 1, 1, 0, 1, 1, 0, 1, 0, 0, 1};
 
-void Calculate_Syndrom(const std::int32_t code[Code_Length], std::int32_t remainder[Parity_Length]) {
+void Calculate_Syndrom(const std::int32_t code[Code_Length],
+                       std::int32_t remainder[Parity_Length]) {
     std::int32_t t[Code_Length];
     for (int p = 0; p < Code_Length; ++p) {
         t[p] = code[p];

@@ -15,8 +15,8 @@
 
 #include <cstdint>
 
-constexpr int Code_Length = 31;                         // n
-constexpr int Info_Length = 21;                         // k
+constexpr int Code_Length = 31;                          // n
+constexpr int Info_Length = 21;                          // k
 constexpr int Parity_Length = Code_Length - Info_Length; // n - k = deg g(x) = 10
 
 // Generator polynomial, highest degree first: wg[j] is the coefficient of x^(10-j).

@@ -22,7 +22,8 @@ void Read_Bit_String(Console &console, char buffer[Text_Buffer_Size], int length
     console.Discard_Line();
 
     // A zero character inside the word ends the text as well as the terminator does.
-    const auto typed = static_cast<int>(std::find(buffer, buffer + Text_Buffer_Size, '\0') - buffer);
+    const auto typed =
+        static_cast<int>(std::find(buffer, buffer + Text_Buffer_Size, '\0') - buffer);
     for (int p = typed; p < length; ++p) {
         buffer[p] = '0';
     }

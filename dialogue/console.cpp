@@ -76,10 +76,8 @@ int Console::Next() {
     return byte;
 }
 
-void Console::Before_Read() { Flush(); }
-
 bool Console::Read_Word(char *buffer, std::size_t capacity) {
-    Before_Read();
+    Flush(); // whatever was written must be on the screen before the wait
     int byte = Next();
     while (Is_White_Space(byte)) {
         byte = Next();
@@ -103,7 +101,7 @@ bool Console::Read_Word(char *buffer, std::size_t capacity) {
 }
 
 void Console::Discard_Line() {
-    Before_Read();
+    Flush(); // whatever was written must be on the screen before the wait
     int byte = Next();
     while (byte != End_Of_Input && byte != '\n') {
         byte = Next();
@@ -111,7 +109,7 @@ void Console::Discard_Line() {
 }
 
 void Console::Read_Char() {
-    Before_Read();
+    Flush(); // whatever was written must be on the screen before the wait
     static_cast<void>(Next());
 }
 
@@ -124,7 +122,9 @@ Stdio_Console::Stdio_Console() {
 #endif
 }
 
-Stdio_Console::~Stdio_Console() { Flush(); }
+Stdio_Console::~Stdio_Console() {
+    Flush();
+}
 
 int Stdio_Console::Get_Byte() {
     const int byte = std::getc(stdin);

@@ -56,7 +56,6 @@ private:
 
     int Next();
     int Peek();
-    void Before_Read();
 
     std::array<char, 4096> pending_{};
     std::size_t pending_size_ = 0;

@@ -8,7 +8,9 @@ namespace {
 
 // (a + b + 2) rem 2: addition modulo 2 for bits, with any other value carried through the
 // same formula.
-std::int32_t Add_Bits(std::int32_t a, std::int32_t b) { return (a + b + 2) % 2; }
+std::int32_t Add_Bits(std::int32_t a, std::int32_t b) {
+    return (a + b + 2) % 2;
+}
 
 } // namespace
 

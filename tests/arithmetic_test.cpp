@@ -139,7 +139,8 @@ TEST(CalculateSyndrom, EveryMonomialMatchesPolynomialRemainder) {
     for (int p = 0; p < Code_Length; ++p) {
         SCOPED_TRACE("position " + std::to_string(p));
         const std::uint32_t monomial = std::uint32_t{1} << (Code_Length - 1 - p);
-        EXPECT_EQ(Syndrom_Bits(Syndrom_Of(To_Vector(monomial))), Poly_Mod(monomial, Generator_Octal));
+        EXPECT_EQ(Syndrom_Bits(Syndrom_Of(To_Vector(monomial))),
+                  Poly_Mod(monomial, Generator_Octal));
     }
 }
 
@@ -163,7 +164,7 @@ TEST(CalculateSyndrom, AllInformationWordsEncodeToCodeWords) {
 }
 
 TEST(CalculateSyndrom, RandomWordsMatchModelAndAreLinear) {
-    std::mt19937 random(20261207);
+    std::mt19937 random(20261207); // NOLINT(cert-msc32-c,cert-msc51-cpp): repeatable on purpose
     std::uniform_int_distribution<std::uint32_t> word(0, (1U << Code_Length) - 1);
     for (int i = 0; i < 20000; ++i) {
         const std::uint32_t a = word(random);
@@ -213,7 +214,7 @@ TEST(CalculateSyndrom, ValuesOtherThanZeroAndOne) {
 }
 
 TEST(RotateRight, IsMultiplicationByXPow30ModXPow31MinusOne) {
-    std::mt19937 random(31);
+    std::mt19937 random(31); // NOLINT(cert-msc32-c,cert-msc51-cpp): repeatable on purpose
     std::uniform_int_distribution<std::uint32_t> word(0, (1U << Code_Length) - 1);
     for (int i = 0; i < 1000; ++i) {
         const std::uint32_t a = word(random);
@@ -234,7 +235,8 @@ TEST(RotateRight, MovesAnyValueAndReturnsAfter31Steps) {
     for (int step = 1; step <= Code_Length; ++step) {
         Rotate_Right(v.data());
         for (int p = 0; p < Code_Length; ++p) {
-            ASSERT_EQ(v[(p + step) % Code_Length], start[p]) << "step " << step << " position " << p;
+            ASSERT_EQ(v[(p + step) % Code_Length], start[p])
+                << "step " << step << " position " << p;
         }
     }
     EXPECT_EQ(v, start);

@@ -21,11 +21,12 @@ const std::string Error_Ruler =
 
 TEST(DigitValue, SignedByteMinusCodeOfZero) {
     const std::vector<std::pair<char, std::int32_t>> cases = {
-        {'0', 0},     {'1', 1},      {'2', 2},     {'9', 9},      {'a', 49},    {'-', -3},
-        {'\0', -48},  {'\x7f', 79},  {'\x80', -176}, {'\xc3', -109}, {'\xff', -49},
+        {'0', 0},    {'1', 1},     {'2', 2},       {'9', 9},       {'a', 49},     {'-', -3},
+        {'\0', -48}, {'\x7f', 79}, {'\x80', -176}, {'\xc3', -109}, {'\xff', -49},
     };
     for (const auto &[character, value] : cases) {
-        EXPECT_EQ(Digit_Value(character), value) << "byte " << int(static_cast<unsigned char>(character));
+        EXPECT_EQ(Digit_Value(character), value)
+            << "byte " << int(static_cast<unsigned char>(character));
     }
 }
 
@@ -34,8 +35,8 @@ TEST(ReadBitString, NormalisesTheTypedWord) {
         const char *name;
         std::string input;
         int length;
-        std::string expected;      // buffer content up to its terminating zero
-        std::size_t consumed;      // input bytes taken: the word and the rest of its line
+        std::string expected; // buffer content up to its terminating zero
+        std::size_t consumed; // input bytes taken: the word and the rest of its line
     };
     const std::string default_word = "101010101011001100111";
     const std::string long_word(300, '1');
@@ -49,7 +50,10 @@ TEST(ReadBitString, NormalisesTheTypedWord) {
         {"CR LF line end dropped whole", "1\r\nnext", 21, "100000000000000000000", 3},
         {"other white space ends the word", "1\v0\f1\n", 21, "100000000000000000000", 6},
         {"other characters kept", "1a2\n", 21, "1a2000000000000000000", 4},
-        {"zero byte ends the text", "1\0" "1\n"s, 21, "100000000000000000000", 4},
+        {"zero byte ends the text",
+         "1\0"
+         "1\n"s,
+         21, "100000000000000000000", 4},
         {"bytes over 127 kept", "\xff\x80\n", 21, "\xff\x80" + std::string(19, '0'), 3},
         {"word ended by end of input", "11", 21, "110000000000000000000", 2},
         {"end of input before a word", "", 21, default_word, 0},
@@ -81,9 +85,8 @@ TEST(ReadBitString, LongWordStoresAtMost255Characters) {
     char *buffer = guarded.data();
     ASSERT_TRUE(console.Read_Word(buffer, Text_Buffer_Size));
     EXPECT_EQ(std::strlen(buffer), 255U);
-    for (std::size_t i = Text_Buffer_Size; i < guarded.size(); ++i) {
-        EXPECT_EQ(guarded[i], '#') << "written past the buffer at " << i;
-    }
+    const std::string beyond(guarded.data() + Text_Buffer_Size, guarded.size() - Text_Buffer_Size);
+    EXPECT_EQ(beyond, std::string(beyond.size(), '#')) << "written past the buffer";
 }
 
 // One run of the whole dialogue and what a user would see of it.
@@ -95,7 +98,8 @@ struct Dialogue_Run {
 
     int Count(const std::string &text) const {
         int n = 0;
-        for (std::size_t at = output.find(text); at != std::string::npos; at = output.find(text, at + 1)) {
+        for (std::size_t at = output.find(text); at != std::string::npos;
+             at = output.find(text, at + 1)) {
             ++n;
         }
         return n;
@@ -113,7 +117,8 @@ struct Dialogue_Run {
 Dialogue_Run Run_With(const std::string &input) {
     Memory_Console console(input);
     Run_Dialogue(console);
-    return {console.Output(), console.Bytes_Consumed(), console.Writes(), console.Read_With_Output_Pending()};
+    return {console.Output(), console.Bytes_Consumed(), console.Writes(),
+            console.Read_With_Output_Pending()};
 }
 
 std::string Error_Pattern(std::initializer_list<int> positions) {
@@ -136,8 +141,8 @@ int Trapping_Rotations(int a, int b) {
 }
 
 TEST(Dialogue, EverySingleAndDoubleErrorPattern) {
-    const std::string words[] = {std::string(21, '0'), std::string(21, '1'), "101010101011001100111",
-                                 "110100011010010001011"};
+    const std::string words[] = {std::string(21, '0'), std::string(21, '1'),
+                                 "101010101011001100111", "110100011010010001011"};
     const std::string pauses(40, '\n');
     for (const std::string &word : words) {
         int no_correction = 0;
@@ -167,7 +172,9 @@ TEST(Dialogue, EverySingleAndDoubleErrorPattern) {
                 ASSERT_EQ(run.Count("W odebranym ciagu sa bledy - rozpoczynam korekcje\n"), 1);
                 if (expected == 0) {
                     ASSERT_EQ(rotations, 22);
-                    ASSERT_EQ(run.Count("\nCiagu nie da sie skorygowac!\n\nKoniec programu!\n<Enter>\n"), 1);
+                    ASSERT_EQ(
+                        run.Count("\nCiagu nie da sie skorygowac!\n\nKoniec programu!\n<Enter>\n"),
+                        1);
                     ASSERT_EQ(run.Count("Skorygowany"), 0);
                     uncorrectable += single ? 0 : 1;
                 } else {
@@ -205,7 +212,8 @@ TEST(Dialogue, ThreeErrorsCanBeTurnedIntoAnotherCodeWord) {
     // Errors at 0, 1 and 3 of the zero word lie at distance 2 from the weight-5 code word with
     // ones at 0, 1, 3, 7 and 15 (x^30 + x^29 + x^27 + x^23 + x^15): trapping finds the two
     // missing ones and "corrects" the word into that code word.
-    const Dialogue_Run run = Run_With(std::string(21, '0') + "\n" + Error_Pattern({0, 1, 3}) + "\n");
+    const Dialogue_Run run =
+        Run_With(std::string(21, '0') + "\n" + Error_Pattern({0, 1, 3}) + "\n");
     const std::string corrected = run.Line_After("Skorygowany ciag: ");
     EXPECT_EQ(corrected, "1101000100000001000000000000000");
     EXPECT_EQ(run.Line_After("Nadany ciag:      "), std::string(31, '0'));
