@@ -1,6 +1,7 @@
 # Runs PROGRAM (behind EMULATOR, if one is given) with the bytes of INPUT as standard input
 # and checks that standard output equals the bytes of EXPECTED, that nothing reaches standard
-# error and that the exit status is 0.
+# error and that the exit status is 0. With TEXT_MODE set, every line end of EXPECTED is
+# expected as CR LF, as a Windows runtime writes it.
 foreach(var PROGRAM INPUT EXPECTED)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "run_transcript.cmake needs -D${var}=...")
@@ -16,7 +17,6 @@ execute_process(COMMAND ${EMULATOR} ${PROGRAM}
                 ERROR_FILE ${errors}
                 RESULT_VARIABLE status)
 
-set(failed FALSE)
 if(NOT status STREQUAL "0")
   message(SEND_ERROR "exit status ${status}, expected 0")
 endif()
@@ -25,9 +25,16 @@ if(NOT error_size EQUAL 0)
   file(READ ${errors} error_text)
   message(SEND_ERROR "standard error is not empty:\n${error_text}")
 endif()
-execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${actual} ${EXPECTED}
-                RESULT_VARIABLE different)
-if(different)
+
+# Bytes as hex, one list element per byte, so that every byte (NUL included) compares exactly.
+file(READ ${EXPECTED} expected_hex HEX)
+file(READ ${actual} actual_hex HEX)
+if(TEXT_MODE)
+  string(REGEX REPLACE "(..)" "\\1;" expected_bytes "${expected_hex}")
+  string(REPLACE "0a;" "0d;0a;" expected_bytes "${expected_bytes}")
+  string(REPLACE ";" "" expected_hex "${expected_bytes}")
+endif()
+if(NOT actual_hex STREQUAL expected_hex)
   file(READ ${EXPECTED} expected_text)
   file(READ ${actual} actual_text)
   message(SEND_ERROR "standard output differs from ${EXPECTED}\n"
