@@ -14,6 +14,20 @@ std::int32_t Add_Bits(std::int32_t a, std::int32_t b) {
 
 } // namespace
 
+void Report_Syndrom(Console &console, const char *word_label, const std::int32_t code[Code_Length],
+                    const char *syndrome_label, std::int32_t syndrome[Parity_Length],
+                    std::int32_t &weight) {
+    console.Write(word_label);
+    console.Write_Values(code, Code_Length);
+    console.Write(Message::Line_End);
+    Calculate_Syndrom(code, syndrome);
+    weight = Syndrom_Weight(syndrome);
+    console.Write(syndrome_label);
+    console.Write_Values(syndrome, Parity_Length);
+    console.Write(Message::Line_End);
+    console.Write_Formatted(Message::Weight, weight);
+}
+
 void Run_Dialogue(Console &console) {
     std::int32_t code[Code_Length];
     std::int32_t transmitted[Code_Length];
@@ -55,16 +69,7 @@ void Run_Dialogue(Console &console) {
     for (int p = 0; p < Code_Length; ++p) {
         code[p] = Add_Bits(Digit_Value(error[p]), code[p]);
     }
-    console.Write(Message::Received);
-    console.Write_Values(code, Code_Length);
-    console.Write(Message::Line_End);
-
-    Calculate_Syndrom(code, syndrome);
-    weight = Syndrom_Weight(syndrome);
-    console.Write(Message::Received_Syndrom);
-    console.Write_Values(syndrome, Parity_Length);
-    console.Write(Message::Line_End);
-    console.Write_Formatted(Message::Weight, weight);
+    Report_Syndrom(console, Message::Received, code, Message::Received_Syndrom, syndrome, weight);
 
     if (weight <= Correctable_Weight) {
         console.Write(Message::No_Correction);

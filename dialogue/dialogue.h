@@ -27,6 +27,12 @@ std::int32_t Digit_Value(char character);
 void Read_Bit_String(Console &console, char buffer[Text_Buffer_Size], int length, int indent,
                      const char *prompt);
 
+// Writes word_label and the word, computes its syndrome and weight into syndrome and weight,
+// and writes syndrome_label with the syndrome, then the weight line.
+void Report_Syndrom(Console &console, const char *word_label, const std::int32_t code[Code_Length],
+                    const char *syndrome_label, std::int32_t syndrome[Parity_Length],
+                    std::int32_t &weight);
+
 // Error trapping of a received word whose syndrome weight is 3 or more. Rotates `code` one
 // position at a time, reporting and pausing after each rotation, until the syndrome weight
 // is at most 2 or 22 rotations are made; then declares the word uncorrectable, or adds the

@@ -21,15 +21,7 @@ void Correct_By_Trapping(Console &console, std::int32_t code[Code_Length],
     do {
         ++shift;
         Rotate_Right(code);
-        console.Write(Message::Shifted);
-        console.Write_Values(code, Code_Length);
-        console.Write(Message::Line_End);
-        Calculate_Syndrom(code, syndrome);
-        weight = Syndrom_Weight(syndrome);
-        console.Write(Message::Shifted_Syndrom);
-        console.Write_Values(syndrome, Parity_Length);
-        console.Write(Message::Line_End);
-        console.Write_Formatted(Message::Weight, weight);
+        Report_Syndrom(console, Message::Shifted, code, Message::Shifted_Syndrom, syndrome, weight);
         console.Write(Message::Pause);
         console.Read_Char();
     } while (weight > Correctable_Weight && shift <= Last_Shift_Before_Rotating);
