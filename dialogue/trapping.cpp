@@ -31,8 +31,9 @@ void Correct_By_Trapping(Console &console, std::int32_t code[Code_Length],
         return;
     }
 
-    // The trapped errors are the syndrome itself: subtract it from the parity part. Plain
-    // rem 2 here, with no + 2, so a -1 left in the word can cancel to 0.
+    // The trapped errors are the syndrome itself: add it to the parity part (over GF(2)
+    // adding is subtracting). Unlike the other sums there is no + 2 here, so a negative value
+    // in the word can stay negative: -1 + 0 rem 2 = -1.
     for (int q = 0; q < Parity_Length; ++q) {
         code[Info_Length + q] = (code[Info_Length + q] + syndrome[q]) % 2;
     }
