@@ -11,10 +11,8 @@ std::int32_t Digit_Value(char character) {
 
 void Read_Bit_String(Console &console, char buffer[Text_Buffer_Size], int length, int indent,
                      const char *prompt) {
-    console.Write_Repeated(' ', indent);
-    for (int i = 0; i < length; ++i) {
-        console.Write(Message::Ruler_Mark);
-    }
+    console.Write_Repeated(" ", indent);
+    console.Write_Repeated(Message::Ruler_Mark, length);
     console.Write(prompt);
 
     static_cast<void>(console.Read_Word(buffer, Text_Buffer_Size));

@@ -5,6 +5,17 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+// Blank, tab, line feed, carriage return, vertical tab and form feed; every other byte,
+// NUL and bytes of 128 and over included, belongs to a word.
+bool Is_White_Space(int byte) {
+    return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r' || byte == '\v' ||
+           byte == '\f';
+}
+
+} // namespace
+
 void Console::Write(std::string_view text) {
     if (text.size() > pending_.size() - pending_size_) {
         Flush();
@@ -17,9 +28,9 @@ void Console::Write(std::string_view text) {
     pending_size_ += text.size();
 }
 
-void Console::Write_Repeated(char character, int count) {
+void Console::Write_Repeated(std::string_view text, int count) {
     for (int i = 0; i < count; ++i) {
-        Write(std::string_view(&character, 1));
+        Write(text);
     }
 }
 
@@ -53,11 +64,6 @@ void Console::Flush() {
         pending_size_ = 0;
         Emit(pending_.data(), size);
     }
-}
-
-bool Console::Is_White_Space(int byte) {
-    return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r' || byte == '\v' ||
-           byte == '\f';
 }
 
 int Console::Next() {

@@ -24,7 +24,7 @@ public:
     // Output is collected and handed to the sink in one piece before the next wait for input
     // (or by Flush), so every prompt is visible while the program waits.
     void Write(std::string_view text);
-    void Write_Repeated(char character, int count);
+    void Write_Repeated(std::string_view text, int count);
     // One value as "%d" would print it.
     void Write_Value(std::int32_t value);
     // count values as "%d" each, with nothing between them.
@@ -42,8 +42,6 @@ public:
     void Discard_Line();
     // Takes one byte (the pause that waits for Enter); returns at once at end of input.
     void Read_Char();
-
-    static bool Is_White_Space(int byte);
 
 protected:
     Console() = default;
