@@ -1,12 +1,17 @@
 # Cross-compiling for Windows with MinGW-w64; MINGW_TRIPLET is set by the file that includes
 # this one. Built this way, the tests run under Wine: -DCMAKE_CROSSCOMPILING_EMULATOR=wine.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_C_COMPILER ${MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${MINGW_TRIPLET}-g++-posix)
+# Debian installs the compilers under their triplet, with a -posix and a -win32 threading
+# variant; the program uses no threads, so either does.
+find_program(CMAKE_C_COMPILER NAMES ${MINGW_TRIPLET}-gcc ${MINGW_TRIPLET}-gcc-posix
+                                    ${MINGW_TRIPLET}-gcc-win32 REQUIRED)
+find_program(CMAKE_CXX_COMPILER NAMES ${MINGW_TRIPLET}-g++ ${MINGW_TRIPLET}-g++-posix
+                                      ${MINGW_TRIPLET}-g++-win32 REQUIRED)
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Programs that run on a bare Windows system, without MinGW's runtime DLLs beside them.
+# The GCC runtime and the C++ library are linked in, so the program runs on a bare Windows
+# system: it imports only the system's own DLLs (kernel32.dll and the C runtime msvcrt.dll).
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

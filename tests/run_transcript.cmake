@@ -1,7 +1,8 @@
 # Runs PROGRAM (behind EMULATOR, if one is given) with the bytes of INPUT as standard input
 # and checks that standard output equals the bytes of EXPECTED, that nothing reaches standard
-# error and that the exit status is 0. With TEXT_MODE set, every line end of EXPECTED is
-# expected as CR LF, as a Windows runtime writes it.
+# error and that the exit status is 0. With TEXT_MODE set, standard output is that of a Windows
+# runtime in text mode: every line end must be written as CR LF, and is folded to LF before the
+# comparison.
 foreach(var PROGRAM INPUT EXPECTED)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "run_transcript.cmake needs -D${var}=...")
@@ -30,9 +31,14 @@ endif()
 file(READ ${EXPECTED} expected_hex HEX)
 file(READ ${actual} actual_hex HEX)
 if(TEXT_MODE)
-  string(REGEX REPLACE "(..)" "\\1;" expected_bytes "${expected_hex}")
-  string(REPLACE "0a;" "0d;0a;" expected_bytes "${expected_bytes}")
-  string(REPLACE ";" "" expected_hex "${expected_bytes}")
+  # ";0d;0a;" can only match whole bytes, since every byte is two digits between semicolons.
+  string(REGEX REPLACE "(..)" ";\\1" actual_bytes "${actual_hex}")
+  string(REPLACE ";0d;0a" "" bare_line_ends "${actual_bytes};")
+  if(bare_line_ends MATCHES ";0a;")
+    message(SEND_ERROR "a line end was written without CR: not text mode output")
+  endif()
+  string(REPLACE ";0d;0a" ";0a" actual_bytes "${actual_bytes}")
+  string(REPLACE ";" "" actual_hex "${actual_bytes}")
 endif()
 if(NOT actual_hex STREQUAL expected_hex)
   file(READ ${EXPECTED} expected_text)
