@@ -55,11 +55,8 @@ for mib in 256 1024; do
     rm -f "$input"
 done
 
-{
-    printf '101010101011001100111\n1000000000000000000000000000010\n'
-    printf '\n%.0s' 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23
-} >"$work/session"
-valgrind --tool=callgrind --callgrind-out-file=/dev/null "$program" <"$work/session" \
+session=$(dirname "$0")/../tests/transcripts/common/errors_at_0_and_29_uncorrectable.in
+valgrind --tool=callgrind --callgrind-out-file=/dev/null "$program" <"$session" \
     >"$work/output" 2>"$work/callgrind"
 [ "$(grep -c '^Przesuniety ciag: ' "$work/output")" -eq 22 ] || { echo "expected 22 rotations"; exit 1; }
 instructions=$(sed -n 's/^==[0-9]*== Collected : //p' "$work/callgrind")
