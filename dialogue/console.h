@@ -53,7 +53,6 @@ private:
     virtual void Emit(const char *data, std::size_t size) = 0;
 
     int Next();
-    int Peek();
 
     std::array<char, 4096> pending_{};
     std::size_t pending_size_ = 0;

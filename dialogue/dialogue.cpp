@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -56,11 +57,9 @@ void Run_Dialogue(Console &console) {
     for (int q = 0; q < Parity_Length; ++q) {
         code[Info_Length + q] = syndrome[q];
     }
+    std::copy(code, code + Code_Length, transmitted);
     console.Write(Message::Code_Vector);
-    for (int p = 0; p < Code_Length; ++p) {
-        console.Write_Value(code[p]);
-        transmitted[p] = code[p];
-    }
+    console.Write_Values(code, Code_Length);
     console.Write(Message::Line_End);
 
     Read_Bit_String(console, error, Code_Length, Message::Error_Indent, Message::Error_Prompt);

@@ -60,8 +60,11 @@ typed=0
 type_keys() {
     keys=$1
     typed=$((typed + $2))
-    if [ "$keys" = Enter ]; then tmux send-keys Enter; else tmux send-keys -l "$keys"; fi
-    if [ "$keys" != Enter ]; then return; fi
+    if [ "$keys" != Enter ]; then
+        tmux send-keys -l "$keys" # the terminal holds the line until Enter
+        return
+    fi
+    tmux send-keys Enter
     wait_until "the program reads $typed bytes" has_read "$typed"
     wait_until "the program waits for input" blocked_in_read
 }
