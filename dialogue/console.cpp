@@ -1,20 +1,68 @@
 #include "console.h"
 
+#include <algorithm>
 #include <charconv>
-#include <csignal>
-#include <cstdio>
 #include <cstring>
 
 namespace {
 
 // Blank, tab, line feed, carriage return, vertical tab and form feed; every other byte,
 // NUL and bytes of 128 and over included, belongs to a word.
-bool Is_White_Space(int byte) {
+bool Is_White_Space(char byte) {
     return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r' || byte == '\v' ||
            byte == '\f';
 }
 
+// Index of the first white-space byte of text[from, to), or to. Every white-space byte is
+// below 0x21, so eight bytes at a time are passed over when none of them is: with b = 0x21 in
+// every byte lane, (x - b) & ~x & 0x80.. is non-zero exactly when some byte of x is below b.
+std::size_t Find_White_Space(const char *text, std::size_t from, std::size_t to) {
+    constexpr std::uint64_t lanes = 0x0101010101010101U;
+    constexpr std::uint64_t high_bits = 0x8080808080808080U;
+    for (; to - from >= sizeof(std::uint64_t); from += sizeof(std::uint64_t)) {
+        std::uint64_t block = 0;
+        std::memcpy(&block, text + from, sizeof block);
+        if (((block - lanes * 0x21) & ~block & high_bits) != 0) {
+            for (std::size_t i = from; i < from + sizeof block; ++i) {
+                if (Is_White_Space(text[i])) {
+                    return i;
+                }
+            }
+        }
+    }
+    for (; from < to; ++from) {
+        if (Is_White_Space(text[from])) {
+            return from;
+        }
+    }
+    return to;
+}
+
+// value as "%d" prints it; "-2147483648" is the longest, 11 characters.
+std::string_view To_Decimal(std::int32_t value, std::array<char, 11> &digits) {
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    return {digits.data(), static_cast<std::size_t>(end - digits.data())};
+}
+
 } // namespace
+
+std::size_t Format_Value(char *out, std::size_t capacity, std::string_view format,
+                         std::int32_t value) {
+    std::array<char, 11> digits{};
+    const std::size_t slot = format.find("%d");
+    const std::string_view parts[] = {
+        format.substr(0, slot),
+        slot == std::string_view::npos ? std::string_view() : To_Decimal(value, digits),
+        slot == std::string_view::npos ? std::string_view() : format.substr(slot + 2)};
+    std::size_t size = 0;
+    for (const std::string_view part : parts) {
+        const std::size_t take = std::min(part.size(), capacity - 1 - size);
+        std::memcpy(out + size, part.data(), take);
+        size += take;
+    }
+    out[size] = '\0';
+    return size;
+}
 
 void Console::Write(std::string_view text) {
     if (text.size() > pending_.size() - pending_size_) {
@@ -34,28 +82,16 @@ void Console::Write_Repeated(std::string_view text, int count) {
     }
 }
 
-void Console::Write_Value(std::int32_t value) {
-    std::array<char, 12> digits{}; // "-2147483648" is 11 characters
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    Write(std::string_view(digits.data(), static_cast<std::size_t>(result.ptr - digits.data())));
-}
-
 void Console::Write_Values(const std::int32_t *values, int count) {
+    std::array<char, 11> digits{};
     for (int i = 0; i < count; ++i) {
-        Write_Value(values[i]);
+        Write(To_Decimal(values[i], digits));
     }
 }
 
-void Console::Write_Formatted(const char *format, std::int32_t value) {
-    const std::string_view text(format);
-    const std::size_t slot = text.find("%d");
-    if (slot == std::string_view::npos) {
-        Write(text);
-        return;
-    }
-    Write(text.substr(0, slot));
-    Write_Value(value);
-    Write(text.substr(slot + 2));
+void Console::Write_Formatted(std::string_view format, std::int32_t value) {
+    std::array<char, 128> text{};
+    Write(std::string_view(text.data(), Format_Value(text.data(), text.size(), format, value)));
 }
 
 void Console::Flush() {
@@ -66,90 +102,78 @@ void Console::Flush() {
     }
 }
 
-int Console::Next() {
-    if (lookahead_ != No_Lookahead) {
-        const int byte = lookahead_;
-        // End of input is final: once seen, every later read sees it too.
-        if (byte != End_Of_Input) {
-            lookahead_ = No_Lookahead;
-        }
-        return byte;
+bool Console::Refill() {
+    if (!ended_) {
+        next_ = 0;
+        end_ = Fill(input_.data(), input_.size());
+        ended_ = end_ == 0;
     }
-    const int byte = Get_Byte();
-    if (byte == End_Of_Input) {
-        lookahead_ = End_Of_Input;
-    }
-    return byte;
+    return !ended_;
 }
 
 bool Console::Read_Word(char *buffer, std::size_t capacity) {
     Flush(); // whatever was written must be on the screen before the wait
-    int byte = Next();
-    while (Is_White_Space(byte)) {
-        byte = Next();
-    }
-    if (byte == End_Of_Input) {
-        return false;
+    for (;;) {
+        while (next_ != end_ && Is_White_Space(input_[next_])) {
+            ++next_;
+        }
+        if (next_ != end_) {
+            break;
+        }
+        if (!Refill()) {
+            return false;
+        }
     }
     std::size_t stored = 0;
-    while (byte != End_Of_Input && !Is_White_Space(byte)) {
-        if (stored + 1 < capacity) {
-            buffer[stored++] = static_cast<char>(byte);
-        }
-        byte = Next();
-    }
+    do {
+        const std::size_t word_end = Find_White_Space(input_.data(), next_, end_);
+        const std::size_t take = std::min(word_end - next_, capacity - 1 - stored);
+        std::memcpy(buffer + stored, input_.data() + next_, take);
+        stored += take;
+        next_ = word_end;
+    } while (next_ == end_ && Refill());
     buffer[stored] = '\0';
-    // The white space that ended the word belongs to what follows it.
-    if (byte != End_Of_Input) {
-        lookahead_ = byte;
-    }
     return true;
 }
 
 void Console::Discard_Line() {
-    Flush(); // whatever was written must be on the screen before the wait
-    int byte = Next();
-    while (byte != End_Of_Input && byte != '\n') {
-        byte = Next();
+    Flush();
+    for (;;) {
+        const void *line_end = std::memchr(input_.data() + next_, '\n', end_ - next_);
+        if (line_end != nullptr) {
+            next_ = static_cast<std::size_t>(static_cast<const char *>(line_end) - input_.data()) + 1;
+            return;
+        }
+        next_ = end_;
+        if (ended_ || !Ready() || !Refill()) {
+            return;
+        }
     }
 }
 
 void Console::Read_Char() {
     Flush(); // whatever was written must be on the screen before the wait
-    static_cast<void>(Next());
+    if (next_ != end_ || Refill()) {
+        ++next_;
+    }
 }
 
-Stdio_Console::Stdio_Console() {
-    // Fully buffered, so that one Emit reaches the terminal as one write, not one per line.
-    static_cast<void>(std::setvbuf(stdout, nullptr, _IOFBF, 8192));
-#ifdef SIGPIPE
-    // A reader that goes away must not cut the run short: the dialogue still ends with 0.
-    static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
-#endif
-}
-
-Stdio_Console::~Stdio_Console() {
-    Flush();
-}
-
-int Stdio_Console::Get_Byte() {
-    const int byte = std::getc(stdin);
-    return byte == EOF ? End_Of_Input : byte;
-}
-
-void Stdio_Console::Emit(const char *data, std::size_t size) {
-    static_cast<void>(std::fwrite(data, 1, size, stdout));
-    static_cast<void>(std::fflush(stdout));
-}
-
-int Memory_Console::Get_Byte() {
+std::size_t Memory_Console::Fill(char *data, std::size_t capacity) {
     if (Has_Pending_Output()) {
         read_with_output_pending_ = true;
     }
-    if (position_ == input_.size()) {
-        return End_Of_Input;
+    if (position_ == arrived_) {
+        arrived_ = input_.size(); // waiting: the rest of the input arrives
     }
-    return static_cast<unsigned char>(input_[position_++]);
+    // One line at a time, as a terminal hands over what is typed.
+    const std::size_t line_end = input_.find('\n', position_);
+    const std::size_t size = std::min(
+        {capacity, arrived_ - position_, line_end == std::string_view::npos
+                                             ? input_.size() - position_
+                                             : line_end + 1 - position_});
+    std::memcpy(data, input_.data() + position_, size);
+    position_ += size;
+    return size;
 }
 
 void Memory_Console::Emit(const char *data, std::size_t size) {

@@ -1,36 +1,39 @@
 // The four console operations the dialogue needs: write text, read one word, discard the rest
-// of the typed line, read one character. The operations are written once here, over a byte
-// source and a byte sink that a derived class provides: the process's standard streams for
-// the program, memory buffers for tests and fuzzing.
+// of the typed line, read one character. They are written once here, over one input buffer
+// and one output buffer; a derived class says how input arrives (Fill), whether more of it
+// has arrived without waiting (Ready) and where output goes (Emit): the process's standard
+// input and output for the program, memory for tests and fuzzing.
 #ifndef BCH_DIALOGUE_CONSOLE_H
 #define BCH_DIALOGUE_CONSOLE_H
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+// Writes format with its one "%d" replaced by value into out, as snprintf would, and returns
+// the length of the text (at most capacity - 1; the text is cut to fit).
+std::size_t Format_Value(char *out, std::size_t capacity, std::string_view format,
+                         std::int32_t value);
+
 class Console {
 public:
-    static constexpr int End_Of_Input = -1;
-
     Console(const Console &) = delete;
     Console &operator=(const Console &) = delete;
     Console(Console &&) = delete;
     Console &operator=(Console &&) = delete;
     virtual ~Console() = default;
 
-    // Output is collected and handed to the sink in one piece before the next wait for input
-    // (or by Flush), so every prompt is visible while the program waits.
+    // Output is collected and handed on in one piece before the next wait for input (or by
+    // Flush), so every prompt is visible while the program waits.
     void Write(std::string_view text);
     void Write_Repeated(std::string_view text, int count);
-    // One value as "%d" would print it.
-    void Write_Value(std::int32_t value);
-    // count values as "%d" each, with nothing between them.
+    // count values as "%d" prints them, with nothing between them.
     void Write_Values(const std::int32_t *values, int count);
     // format holds one "%d", which receives value.
-    void Write_Formatted(const char *format, std::int32_t value);
+    void Write_Formatted(std::string_view format, std::int32_t value);
     void Flush();
 
     // Skips white space, then stores the word's bytes and a terminating zero byte in buffer,
@@ -38,7 +41,8 @@ public:
     // The white space byte that ends the word stays unread. Returns false, leaving buffer
     // untouched, when the input ends before a word starts.
     bool Read_Word(char *buffer, std::size_t capacity);
-    // Drops the rest of the current line, its line end included; at end of input, nothing.
+    // Drops what has already arrived of the current line, its line end included. It never
+    // waits: it stops at the line end, at end of input, or where nothing more has arrived.
     void Discard_Line();
     // Takes one byte (the pause that waits for Enter); returns at once at end of input.
     void Read_Char();
@@ -46,41 +50,57 @@ public:
 protected:
     Console() = default;
     bool Has_Pending_Output() const { return pending_size_ != 0; }
+    // Input bytes taken from the source but not yet consumed by an operation.
+    std::size_t Unread() const { return end_ - next_; }
 
 private:
-    // Next input byte as 0..255, or End_Of_Input.
-    virtual int Get_Byte() = 0;
+    // Waits for input and puts up to capacity bytes of it into data; 0 means end of input.
+    virtual std::size_t Fill(char *data, std::size_t capacity) = 0;
+    // Would Fill return without waiting (input has arrived, or its end has)?
+    virtual bool Ready() = 0;
     virtual void Emit(const char *data, std::size_t size) = 0;
 
-    int Next();
+    // Refills the empty input buffer; false at end of input, which stays ended once seen.
+    bool Refill();
 
     std::array<char, 4096> pending_{};
     std::size_t pending_size_ = 0;
-    int lookahead_ = No_Lookahead;
-    static constexpr int No_Lookahead = -2;
+    // Only input_[next_, end_) is ever read, so the buffer is left uninitialised: clearing
+    // 64 KiB would cost a short run more than all its arithmetic.
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init)
+    std::array<char, 65536> input_;
+    std::size_t next_ = 0;
+    std::size_t end_ = 0;
+    bool ended_ = false;
 };
 
-// Standard input and standard output of the process, through C stdio.
-class Stdio_Console final : public Console {
+// The process's standard input and standard output (file descriptors 0 and 1). Input is read
+// in blocks with read (_read on Windows, whose text mode turns CR LF into one line end and
+// ends piped input at Ctrl-Z); output is written with write (_write on Windows).
+class System_Console final : public Console {
 public:
-    Stdio_Console();
-    ~Stdio_Console() override;
-    Stdio_Console(const Stdio_Console &) = delete;
-    Stdio_Console &operator=(const Stdio_Console &) = delete;
-    Stdio_Console(Stdio_Console &&) = delete;
-    Stdio_Console &operator=(Stdio_Console &&) = delete;
+    System_Console();
+    ~System_Console() override { Flush(); }
+    System_Console(const System_Console &) = delete;
+    System_Console &operator=(const System_Console &) = delete;
+    System_Console(System_Console &&) = delete;
+    System_Console &operator=(System_Console &&) = delete;
 
 private:
-    int Get_Byte() override;
+    std::size_t Fill(char *data, std::size_t capacity) override;
+    bool Ready() override;
     void Emit(const char *data, std::size_t size) override;
 };
 
-// Input from a byte string that the caller keeps alive, output gathered into a string. Besides the
-// output it records what a terminal user would notice: how often the output was written and
-// whether the program ever waited for input with output still unwritten.
+// Input from a byte string that the caller keeps alive, output gathered into a string. Input
+// is handed over a line at a time, as a terminal does, and only the first `arrived` bytes are
+// there before the program waits for more (the rest arrives once it waits). Besides the output
+// it records what a terminal user would notice: how often the output was written and whether
+// the program ever waited for input with output still unwritten.
 class Memory_Console final : public Console {
 public:
-    explicit Memory_Console(std::string_view input) : input_(input) {}
+    explicit Memory_Console(std::string_view input, std::size_t arrived = std::string_view::npos)
+        : input_(input), arrived_(std::min(arrived, input.size())) {}
     ~Memory_Console() override = default;
     Memory_Console(const Memory_Console &) = delete;
     Memory_Console &operator=(const Memory_Console &) = delete;
@@ -88,15 +108,17 @@ public:
     Memory_Console &operator=(Memory_Console &&) = delete;
 
     const std::string &Output() const { return output_; }
-    std::size_t Bytes_Consumed() const { return position_; }
+    std::size_t Bytes_Consumed() const { return position_ - Unread(); }
     int Writes() const { return writes_; }
     bool Read_With_Output_Pending() const { return read_with_output_pending_; }
 
 private:
-    int Get_Byte() override;
+    std::size_t Fill(char *data, std::size_t capacity) override;
+    bool Ready() override { return position_ < arrived_ || position_ == input_.size(); }
     void Emit(const char *data, std::size_t size) override;
 
     std::string_view input_;
+    std::size_t arrived_;
     std::size_t position_ = 0;
     std::string output_;
     int writes_ = 0;

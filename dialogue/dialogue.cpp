@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 #include "dialogue.h"
 #include "messages.h"
@@ -41,8 +40,8 @@ void Run_Dialogue(Console &console) {
     console.Write(Message::Banner);
 
     std::array<char, 64> information_prompt{};
-    static_cast<void>(std::snprintf(information_prompt.data(), information_prompt.size(),
-                                    Message::Information_Prompt, Info_Length));
+    Format_Value(information_prompt.data(), information_prompt.size(), Message::Information_Prompt,
+                 Info_Length);
     Read_Bit_String(console, information, Info_Length, Message::Information_Indent,
                     information_prompt.data());
 

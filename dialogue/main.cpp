@@ -4,7 +4,8 @@
 #include "dialogue.h"
 
 int main() {
-    Stdio_Console console;
+    // Static, not on the stack: its input buffer is larger than a WebAssembly stack.
+    static System_Console console;
     Run_Dialogue(console);
     return 0;
 }

@@ -37,6 +37,8 @@ TEST(ReadBitString, NormalisesTheTypedWord) {
         int length;
         std::string expected; // buffer content up to its terminating zero
         std::size_t consumed; // input bytes taken: the word and the rest of its line
+        // Input bytes there before the program waits; the rest arrives only once it waits.
+        std::size_t arrived = std::string::npos;
     };
     const std::string default_word = "101010101011001100111";
     const std::string long_word(300, '1');
@@ -60,10 +62,14 @@ TEST(ReadBitString, NormalisesTheTypedWord) {
         {"only white space", " \n\t\r\n", 21, default_word, 5},
         {"word over 255 characters", long_word + " x\ny", 21, std::string(21, '1'), 303},
         {"line end inside the rest", "1 2 3\r\n4", 21, "100000000000000000000", 7},
+        {"form feed ends the word", "1\f1\n", 21, "100000000000000000000", 4},
+        {"rest of the line not yet arrived", "1 zz\n0\n", 21, "100000000000000000000", 2, 2},
+        {"part of the rest arrived", "1 2 3\n", 21, "100000000000000000000", 3, 3},
+        {"word itself arrives in two parts", "10 0\n", 21, "100000000000000000000", 5, 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        Memory_Console console(c.input);
+        Memory_Console console(c.input, c.arrived);
         char buffer[Text_Buffer_Size] = "101010101011001100111";
         const bool information = c.length == Info_Length;
         Read_Bit_String(console, buffer, c.length, information ? 48 : 44,
