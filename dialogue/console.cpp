@@ -141,7 +141,8 @@ void Console::Discard_Line() {
     for (;;) {
         const void *line_end = std::memchr(input_.data() + next_, '\n', end_ - next_);
         if (line_end != nullptr) {
-            next_ = static_cast<std::size_t>(static_cast<const char *>(line_end) - input_.data()) + 1;
+            next_ =
+                static_cast<std::size_t>(static_cast<const char *>(line_end) - input_.data()) + 1;
             return;
         }
         next_ = end_;
@@ -167,10 +168,10 @@ std::size_t Memory_Console::Fill(char *data, std::size_t capacity) {
     }
     // One line at a time, as a terminal hands over what is typed.
     const std::size_t line_end = input_.find('\n', position_);
-    const std::size_t size = std::min(
-        {capacity, arrived_ - position_, line_end == std::string_view::npos
-                                             ? input_.size() - position_
-                                             : line_end + 1 - position_});
+    const std::size_t size =
+        std::min({capacity, arrived_ - position_,
+                  line_end == std::string_view::npos ? input_.size() - position_
+                                                     : line_end + 1 - position_});
     std::memcpy(data, input_.data() + position_, size);
     position_ += size;
     return size;

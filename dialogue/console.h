@@ -66,9 +66,9 @@ private:
     std::array<char, 4096> pending_{};
     std::size_t pending_size_ = 0;
     // Only input_[next_, end_) is ever read, so the buffer is left uninitialised: clearing
-    // 64 KiB would cost a short run more than all its arithmetic.
+    // it would cost a short run more than all its arithmetic.
     // NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init)
-    std::array<char, 65536> input_;
+    std::array<char, 131072> input_;
     std::size_t next_ = 0;
     std::size_t end_ = 0;
     bool ended_ = false;

@@ -27,7 +27,8 @@ System_Console::System_Console() {
 #ifdef _WIN32
 
 std::size_t System_Console::Fill(char *data, std::size_t capacity) {
-    const int size = _read(0, data, static_cast<unsigned>(std::min<std::size_t>(capacity, INT_MAX)));
+    const int size =
+        _read(0, data, static_cast<unsigned>(std::min<std::size_t>(capacity, INT_MAX)));
     return size > 0 ? static_cast<std::size_t>(size) : 0;
 }
 

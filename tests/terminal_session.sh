@@ -121,4 +121,16 @@ printf 'zz\n0\n\n' >&3
 exec 3>&-
 wait "$pid" || fail "exit status $? from a pipe"
 grep -q -F "Odebrany ciag: $transmitted" "$work/piped" || fail "the rest was not the error pattern"
+
+# 8. A reader that goes away while the program waits: its writes fail from then on, but the
+#    run still ends with status 0 (a broken pipe does not kill it).
+mkfifo "$work/in" "$work/out"
+"$program" <"$work/in" >"$work/out" &
+exec 3>"$work/in" 4<"$work/out"
+pid=$! switches_at_last_wait=0
+wait_until "the program waits with a reader" waits_anew
+exec 4<&-
+printf '1\n0\n\n' >&3
+exec 3>&-
+wait "$pid" || fail "exit status $? after the reader went away"
 echo "terminal session: all checks passed"

@@ -1,5 +1,6 @@
 // Runs the dialogue fuzzer's checks over saved inputs, without libFuzzer: every file named on
-// the command line, and every file in a folder named there. Fails if it finds no input.
+// the command line, and every file in a folder named there. Fails on a name that is neither, or if
+// it finds no input.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -29,8 +30,11 @@ int main(int argc, char **argv) {
         if (std::filesystem::is_directory(path)) {
             const std::filesystem::directory_iterator folder(path);
             files.insert(files.end(), std::filesystem::begin(folder), std::filesystem::end(folder));
-        } else {
+        } else if (std::filesystem::is_regular_file(path)) {
             files.push_back(path);
+        } else {
+            std::printf("no such input: %s\n", argv[i]);
+            return 1;
         }
     }
     for (const auto &file : files) {
