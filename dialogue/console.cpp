@@ -40,7 +40,7 @@ std::size_t Find_White_Space(const char *text, std::size_t from, std::size_t to)
 
 // value as "%d" prints it; "-2147483648" is the longest, 11 characters.
 std::string_view To_Decimal(std::int32_t value, std::array<char, 11> &digits) {
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    auto *const end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
     return {digits.data(), static_cast<std::size_t>(end - digits.data())};
 }
 

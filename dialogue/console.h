@@ -18,6 +18,7 @@
 std::size_t Format_Value(char *out, std::size_t capacity, std::string_view format,
                          std::int32_t value);
 
+// NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init): input_ is left uninitialised
 class Console {
 public:
     Console(const Console &) = delete;
@@ -48,7 +49,7 @@ public:
     void Read_Char();
 
 protected:
-    Console() = default;
+    Console() = default; // NOLINT(cppcoreguidelines-pro-type-member-init): see input_
     bool Has_Pending_Output() const { return pending_size_ != 0; }
     // Input bytes taken from the source but not yet consumed by an operation.
     std::size_t Unread() const { return end_ - next_; }
@@ -67,7 +68,6 @@ private:
     std::size_t pending_size_ = 0;
     // Only input_[next_, end_) is ever read, so the buffer is left uninitialised: clearing
     // it would cost a short run more than all its arithmetic.
-    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init)
     std::array<char, 131072> input_;
     std::size_t next_ = 0;
     std::size_t end_ = 0;
