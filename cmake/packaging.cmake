@@ -1,0 +1,61 @@
+# Installation and packages. `cmake --install` lays out a working tree; the package target
+# makes a .deb and a .tar.gz on Linux, a .zip on Windows (the MinGW-w64 cross builds).
+# With SOURCE_DATE_EPOCH set, two builds of the same sources in different folders give
+# byte-identical packages: the program is stripped (no build paths remain), every packaged
+# file carries that date and compressed files carry no name or date of their own.
+include(GNUInstallDirs)
+set(CMAKE_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/bch)
+set(packaging ${CMAKE_BINARY_DIR}/packaging)
+file(MAKE_DIRECTORY ${packaging})
+
+if(WIN32)
+  # A learner unpacks the ZIP and finds bch.exe and README.txt side by side.
+  install(TARGETS bch RUNTIME DESTINATION .)
+  file(READ ${CMAKE_SOURCE_DIR}/README.md readme)
+  string(REPLACE "\n" "\r\n" readme "${readme}")
+  file(WRITE ${packaging}/README.txt "${readme}") # a Windows text file: CR LF line ends
+  install(FILES ${packaging}/README.txt DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+else()
+  install(TARGETS bch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # Debian keeps manual pages and changelogs compressed; gzip -n stores no name or date.
+  find_program(GZIP gzip REQUIRED)
+  foreach(source IN ITEMS doc/bch.1 packaging/changelog)
+    get_filename_component(name ${source} NAME)
+    add_custom_command(OUTPUT ${packaging}/${name}.gz
+                       COMMAND ${GZIP} -9nc ${CMAKE_SOURCE_DIR}/${source} > ${packaging}/${name}.gz
+                       DEPENDS ${CMAKE_SOURCE_DIR}/${source})
+  endforeach()
+  add_custom_target(compressed_docs ALL DEPENDS ${packaging}/bch.1.gz ${packaging}/changelog.gz)
+  install(FILES ${packaging}/bch.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES README.md packaging/copyright ${packaging}/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  set(CPACK_GENERATOR DEB TGZ)
+endif()
+
+set(CPACK_PACKAGE_NAME bch)
+set(CPACK_PACKAGE_VENDOR "the bch authors")
+set(CPACK_PACKAGE_CONTACT "the bch authors <bch@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching console for the binary BCH(31,21) code")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "A console program that walks a learner through one full cycle of the binary\n"
+       "BCH(31,21) code, which corrects two bit errors: it encodes 21 information bits,\n"
+       "adds a typed error pattern, prints the syndrome and corrects the word by error\n"
+       "trapping, one rotation at a time. Its dialogue is in Polish.")
+set(CPACK_PACKAGE_FILE_NAME
+    bch-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(CPACK_PACKAGE_FILE_NAME bch-${PROJECT_VERSION}-win32)
+elseif(WIN32)
+  set(CPACK_PACKAGE_FILE_NAME bch-${PROJECT_VERSION}-win64)
+endif()
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}") # after the summary line
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Every file in the archives carries the date of the sources, not of the build.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/package_dates.cmake)
+include(CPack)
