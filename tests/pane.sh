@@ -59,15 +59,16 @@ waits_anew() {
     [ "$(switches)" = "$before" ] && [ "$before" -gt "$switches_at_last_wait" ] &&
         switches_at_last_wait=$before
 }
-# tmux has drawn all that the program wrote (wchar) and all that the terminal echoed. The
-# terminal turns every line end into CR LF; without the CRs the copy holds exactly those bytes.
-echoed=0
-drawn() {
-    copied=$(tr -d '\r' <"$work/pane" | wc -c)
-    [ "$copied" -ge $((echoed + $(sed -n 's/^wchar: //p' "/proc/$pid/io"))) ]
-}
+# tmux has drawn all that the program wrote: once the program waits, the test writes a marker
+# to the pane's terminal, behind the program's output (an SGR reset, which changes nothing on
+# screen), and waits until tmux's copy of the pane holds it. The program writes no ESC byte, so
+# the copy's ESC bytes count the markers.
+markers=0
+drawn() { [ "$(tr -cd '\033' <"$work/pane" | wc -c)" -ge "$markers" ]; }
 settled() {
     wait_until "the program waits for input" waits_anew
+    markers=$((markers + 1))
+    printf '\033[m' >"$(tmux display-message -p '#{pane_tty}')"
     wait_until "the screen shows the program's output" drawn
 }
 
@@ -75,11 +76,9 @@ settled() {
 # C-d hands the line over; after a hand-over, waits until the program has settled again.
 type_keys() {
     case $1 in
-    Enter) echoed=$((echoed + 1)) ;;
-    C-d) ;;
+    Enter | C-d) ;;
     *)
         tmux send-keys -l "$1"
-        echoed=$((echoed + ${#1}))
         return
         ;;
     esac

@@ -64,7 +64,7 @@ wait_until "the first run ends" ended
 # A second run in a new pane for the rest of the session.
 tmux kill-server
 rm -f "$work/status" "$work/go" "$work/pane"
-echoed=0 switches_at_last_wait=0
+markers=0 switches_at_last_wait=0
 start_in_pane "'$program'"
 settled
 
