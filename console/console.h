@@ -3,8 +3,8 @@
 // and one output buffer; a derived class says how input arrives (Fill), whether more of it
 // has arrived without waiting (Ready) and where output goes (Emit): the process's standard
 // input and output for the program, memory for tests and fuzzing.
-#ifndef BCH_DIALOGUE_CONSOLE_H
-#define BCH_DIALOGUE_CONSOLE_H
+#ifndef BCH_CONSOLE_CONSOLE_H
+#define BCH_CONSOLE_CONSOLE_H
 
 #include <algorithm>
 #include <array>
@@ -81,10 +81,6 @@ class System_Console final : public Console {
 public:
     System_Console();
     ~System_Console() override { Flush(); }
-    System_Console(const System_Console &) = delete;
-    System_Console &operator=(const System_Console &) = delete;
-    System_Console(System_Console &&) = delete;
-    System_Console &operator=(System_Console &&) = delete;
 
 private:
     std::size_t Fill(char *data, std::size_t capacity) override;
@@ -101,11 +97,6 @@ class Memory_Console final : public Console {
 public:
     explicit Memory_Console(std::string_view input, std::size_t arrived = std::string_view::npos)
         : input_(input), arrived_(std::min(arrived, input.size())) {}
-    ~Memory_Console() override = default;
-    Memory_Console(const Memory_Console &) = delete;
-    Memory_Console &operator=(const Memory_Console &) = delete;
-    Memory_Console(Memory_Console &&) = delete;
-    Memory_Console &operator=(Memory_Console &&) = delete;
 
     const std::string &Output() const { return output_; }
     std::size_t Bytes_Consumed() const { return position_ - Unread(); }
