@@ -163,6 +163,7 @@ std::size_t Memory_Console::Fill(char *data, std::size_t capacity) {
     if (Has_Pending_Output()) {
         read_with_output_pending_ = true;
     }
+    filled_after_end_ = filled_after_end_ || gave_end_;
     if (position_ == arrived_) {
         arrived_ = input_.size(); // waiting: the rest of the input arrives
     }
@@ -174,6 +175,7 @@ std::size_t Memory_Console::Fill(char *data, std::size_t capacity) {
                                                      : line_end + 1 - position_});
     std::memcpy(data, input_.data() + position_, size);
     position_ += size;
+    gave_end_ = size == 0;
     return size;
 }
 

@@ -91,8 +91,9 @@ private:
 // Input from a byte string that the caller keeps alive, output gathered into a string. Input
 // is handed over a line at a time, as a terminal does, and only the first `arrived` bytes are
 // there before the program waits for more (the rest arrives once it waits). Besides the output
-// it records what a terminal user would notice: how often the output was written and whether
-// the program ever waited for input with output still unwritten.
+// it records what a terminal user would notice: how often the output was written, whether the
+// program ever waited for input with output still unwritten, and whether it asked for input
+// again after the input had ended (at a terminal that read would wait for more typing).
 class Memory_Console final : public Console {
 public:
     explicit Memory_Console(std::string_view input, std::size_t arrived = std::string_view::npos)
@@ -102,6 +103,7 @@ public:
     std::size_t Bytes_Consumed() const { return position_ - Unread(); }
     int Writes() const { return writes_; }
     bool Read_With_Output_Pending() const { return read_with_output_pending_; }
+    bool Filled_After_End() const { return filled_after_end_; }
 
 private:
     std::size_t Fill(char *data, std::size_t capacity) override;
@@ -114,6 +116,8 @@ private:
     std::string output_;
     int writes_ = 0;
     bool read_with_output_pending_ = false;
+    bool gave_end_ = false; // Fill has returned 0
+    bool filled_after_end_ = false;
 };
 
 #endif

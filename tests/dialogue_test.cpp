@@ -66,6 +66,15 @@ TEST(ReadBitString, NormalisesTheTypedWord) {
         {"rest of the line not yet arrived", "1 zz\n0\n", 21, "100000000000000000000", 2, 2},
         {"part of the rest arrived", "1 2 3\n", 21, "100000000000000000000", 3, 3},
         {"word itself arrives in two parts", "10 0\n", 21, "100000000000000000000", 5, 1},
+        // The word scan looks at eight bytes at a time from the word's start: a blank at the
+        // first byte of a later part, or of a block, or inside one, must end the word there.
+        {"blank first in a later part", "1 abcdefghij\n", 21, "100000000000000000000", 13, 1},
+        {"blank at offset 7", "1234567 abcdefghij\n", 21, "123456700000000000000", 19},
+        {"blank at offset 8", "12345678 abcdefghij\n", 21, "123456780000000000000", 20},
+        {"blank at offset 9", "123456789 abcdefghij\n", 21, "123456789000000000000", 21},
+        {"blank at offset 16", "1234567890abcdef ghijklmnop\n", 21, "1234567890abcdef00000", 28},
+        {"word of exactly 8 bytes", "10101010\n", 21, "101010100000000000000", 9},
+        {"word of exactly 16 bytes", "1010101010101010 x\n", 21, "101010101010101000000", 19},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -79,6 +88,7 @@ TEST(ReadBitString, NormalisesTheTypedWord) {
         EXPECT_EQ(console.Bytes_Consumed(), c.consumed);
         EXPECT_EQ(console.Output(), information ? Information_Ruler : Error_Ruler);
         EXPECT_FALSE(console.Read_With_Output_Pending());
+        EXPECT_FALSE(console.Filled_After_End());
     }
 }
 
