@@ -12,8 +12,16 @@ skip() {
 command -v tmux >/dev/null || skip "tmux is not installed"
 
 work=$(mktemp -d)
-tmux() { command tmux -S "$work/socket" "$@"; }
-trap 'tmux kill-server 2>/dev/null || true; rm -rf "$work"' EXIT INT TERM
+# Every session has a tmux server of its own, on a socket of its own: a server that is still
+# shutting down after kill-server must not be the one the next session's client reaches.
+sessions=0
+tmux() { command tmux -S "$work/socket.$sessions" "$@"; }
+kill_servers() {
+    for socket in "$work"/socket.*; do
+        command tmux -S "$socket" kill-server 2>/dev/null || true
+    done
+}
+trap 'kill_servers; rm -rf "$work"' EXIT INT TERM
 
 # Polls "$@" every 50 ms until it succeeds; fails the test with $what after $timeout seconds.
 wait_until() {
@@ -30,6 +38,7 @@ wait_until() {
 # output is copied to $work/pane before the command starts, and the command's exit status
 # is written to $work/status.
 start_in_pane() {
+    sessions=$((sessions + 1))
     tmux -f /dev/null new-session -d -x 100 -y 60 \
         "until [ -e '$work/go' ]; do sleep 0.05; done; $1; echo \$? >'$work/status'; sleep 600"
     tmux pipe-pane -o "cat >>'$work/pane'"
@@ -53,10 +62,11 @@ ended() { [ -s "$work/status" ]; }
 # system call).
 switches_at_last_wait=0
 switches() { sed -n 's/^voluntary_ctxt_switches:[[:space:]]*//p' "/proc/$pid/status"; }
+reads_input() { case $(cat "/proc/$pid/syscall" 2>/dev/null) in "0 0x0 "*) ;; *) return 1 ;; esac; }
+slept() { [ "$(switches)" -gt "$switches_at_last_wait" ]; }
 waits_anew() {
     before=$(switches)
-    case $(cat "/proc/$pid/syscall" 2>/dev/null) in "0 0x0 "*) ;; *) return 1 ;; esac
-    [ "$(switches)" = "$before" ] && [ "$before" -gt "$switches_at_last_wait" ] &&
+    reads_input && [ "$(switches)" = "$before" ] && [ "$before" -gt "$switches_at_last_wait" ] &&
         switches_at_last_wait=$before
 }
 # tmux has drawn all that the program wrote: once the program waits, the test writes a marker

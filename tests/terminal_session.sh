@@ -114,6 +114,10 @@ exec 3>"$work/fifo"
 pid=$! switches_at_last_wait=0
 wait_until "the program waits for the first part" waits_anew
 printf '1 ' >&3
+# The discard must not wait, neither for the line end nor a while for more to arrive: the
+# first sleep after "1 " arrives is in the read of the error pattern.
+wait_until "the program sleeps after the first part" slept
+reads_input || fail "the program sleeps outside the read ($(cat "/proc/$pid/syscall")): the discard waits"
 wait_until "the program waits after the first part" waits_anew
 grep -q -F "Podaj blad wprowadzony do wektora kodowego: " "$work/piped" ||
     fail "the error prompt waits for the rest of the line"
