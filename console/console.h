@@ -86,6 +86,11 @@ private:
     std::size_t Fill(char *data, std::size_t capacity) override;
     bool Ready() override;
     void Emit(const char *data, std::size_t size) override;
+
+#ifdef _WIN32
+    // The last read filled the whole buffer: a console line too long for it goes on.
+    bool filled_ = false;
+#endif
 };
 
 // Input from a byte string that the caller keeps alive, output gathered into a string. Input

@@ -29,14 +29,19 @@ System_Console::System_Console() {
 std::size_t System_Console::Fill(char *data, std::size_t capacity) {
     const int size =
         _read(0, data, static_cast<unsigned>(std::min<std::size_t>(capacity, INT_MAX)));
+    filled_ = size > 0 && static_cast<std::size_t>(size) == capacity;
     return size > 0 ? static_cast<std::size_t>(size) : 0;
 }
 
 bool System_Console::Ready() {
     const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
     switch (GetFileType(input)) {
-    case FILE_TYPE_CHAR: // a console hands over whole lines: the rest of this one is read
-        return false;
+    case FILE_TYPE_CHAR:
+        // A console hands over a typed line whole, or in parts where it outgrows the buffer:
+        // more of it has been typed exactly when the last read filled the buffer. (After a
+        // Ctrl-Z inside a line the runtime drops what the console handed over after it, and
+        // the next read waits for a new line.)
+        return filled_;
     case FILE_TYPE_PIPE: {
         DWORD available = 0;
         // Where the pipe cannot say (Wine answers ERROR_NOT_SUPPORTED for a host pipe, and a
