@@ -50,10 +50,12 @@ std::size_t Format_Value(char *out, std::size_t capacity, std::string_view forma
                          std::int32_t value) {
     std::array<char, 11> digits{};
     const std::size_t slot = format.find("%d");
+    // Without a "%d" the last two parts are empty, at the end of format: an empty view with
+    // no data at all must not reach memcpy.
+    const std::string_view none = format.substr(format.size());
     const std::string_view parts[] = {
-        format.substr(0, slot),
-        slot == std::string_view::npos ? std::string_view() : To_Decimal(value, digits),
-        slot == std::string_view::npos ? std::string_view() : format.substr(slot + 2)};
+        format.substr(0, slot), slot == std::string_view::npos ? none : To_Decimal(value, digits),
+        slot == std::string_view::npos ? none : format.substr(slot + 2)};
     std::size_t size = 0;
     for (const std::string_view part : parts) {
         const std::size_t take = std::min(part.size(), capacity - 1 - size);
