@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstddef>
 
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name): the C library names them
 extern "C" ssize_t write(int fd, const void *data, std::size_t size) {
     using Write_Function = ssize_t (*)(int, const void *, std::size_t);
     // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): dlsym gives the C library's
