@@ -58,4 +58,23 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}") # after the
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Every file in the archives carries the date of the sources, not of the build.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/package_dates.cmake)
+# A cross build for Linux (cmake/aarch64-linux-gnu.cmake) makes the same packages for its
+# target: the .deb names the target's Debian architecture, which dpkg-architecture gives for
+# the compiler's triplet (aarch64-linux-gnu: arm64), and takes its dependencies from the
+# target's libraries in the cross compiler's tree (cmake/cross_depends.cmake).
+if(CMAKE_CROSSCOMPILING AND NOT WIN32)
+  find_program(DPKG_ARCHITECTURE dpkg-architecture)
+  if(DPKG_ARCHITECTURE AND CMAKE_LIBRARY_ARCHITECTURE)
+    execute_process(COMMAND ${DPKG_ARCHITECTURE} -t${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
+                    OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE
+                    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+    set(CPACK_BCH_TARGET_LIBRARIES ${CMAKE_FIND_ROOT_PATH}/lib)
+    list(APPEND CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/cross_depends.cmake)
+  else()
+    message(WARNING "No dpkg-architecture (Debian: dpkg-dev) to name the Debian architecture "
+                    "of ${CMAKE_SYSTEM_PROCESSOR}: the package target makes no .deb.")
+    set(CPACK_GENERATOR TGZ)
+  endif()
+endif()
 include(CPack)

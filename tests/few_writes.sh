@@ -4,9 +4,14 @@
 # (a read of standard input) the text written since the previous wait must have reached the
 # terminal in one write, or two where the text outgrew the output buffer; none at all would
 # leave a prompt unseen while the program waits. Exit status 77: strace or tmux is missing
-# (BCH_REQUIRE_STRACE=1 makes that a failure).
+# (BCH_REQUIRE_STRACE=1 makes that a failure). Usage: few_writes.sh PROGRAM [EMULATOR [OPTIONS]]:
+# with qemu-user's command line after it, the program runs emulated, and the emulator's writes
+# and reads are the program's.
 set -eu
 program=$1
+shift
+emulator=${1:+$(command -v "$1")}
+run="$*"
 require=${BCH_REQUIRE_STRACE:-0}
 fail() {
     echo "FAIL: $1"
@@ -16,7 +21,7 @@ fail() {
 command -v strace >/dev/null || skip "strace is not installed"
 
 # LeakSanitizer cannot run under ptrace; a sanitized build is traced without it.
-start_in_pane "ASAN_OPTIONS=detect_leaks=0 strace -e trace=read,write,writev -o '$work/trace' '$program'"
+start_in_pane "ASAN_OPTIONS=detect_leaks=0 strace -e trace=read,write,writev -o '$work/trace' $run '$program'"
 settled
 session=$(dirname "$0")/transcripts/common/errors_at_0_and_29_uncorrectable.in
 lines=$(wc -l <"$session")

@@ -47,13 +47,17 @@ start_in_pane() {
     wait_until "the program starts" program_started
     [ -n "$(cat "/proc/$pid/syscall" 2>/dev/null)" ] || skip "/proc/$pid/syscall unreadable"
 }
-# The program is the deepest process below the pane's shell (strace may stand between).
+# The program is the deepest process below the pane's shell (strace may stand between). Under
+# qemu-user that process is the emulator ($emulator, set by the sourcing script), whose main
+# thread runs the program's code and makes each of its system calls as the same call of its
+# own: the program's read of standard input is the emulator's, and it sleeps when the program
+# waits.
 program_started() {
     pid=$shell
     while children=$(cat "/proc/$pid/task/$pid/children" 2>/dev/null) && [ -n "$children" ]; do
         pid=${children%% *}
     done
-    [ "$(readlink "/proc/$pid/exe")" = "$(readlink -f "$program")" ]
+    [ "$(readlink "/proc/$pid/exe")" = "$(readlink -f "${emulator:-$program}")" ]
 }
 ended() { [ -s "$work/status" ]; }
 

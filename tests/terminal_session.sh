@@ -5,9 +5,14 @@
 # guessed with a delay. Last, the same program reads from a pipe whose line arrives in two
 # parts. Exit status 77 means the machine lacks what the test needs (set
 # BCH_REQUIRE_TERMINAL=1 to make that a failure).
+# Usage: terminal_session.sh PROGRAM [EMULATOR [OPTIONS]]: with qemu-user's command line after
+# it, the program runs emulated.
 set -eu
 
 program=$1
+shift
+emulator=${1:+$(command -v "$1")}
+run="$*" # the emulator's command line, before the program in every run
 require=${BCH_REQUIRE_TERMINAL:-0}
 fail() {
     echo "FAIL: $1"
@@ -21,7 +26,7 @@ count() { screen_text | grep -c -F -- "$1" || true; }
 shows() { screen_text | grep -q -F -- "$1"; }
 shows_times() { [ "$(count "$1")" -eq "$2" ]; }
 
-start_in_pane "'$program'"
+start_in_pane "$run '$program'"
 
 transmitted=1000000000000000000001110110100 # the code vector of 100000000000000000000
 
@@ -65,7 +70,7 @@ wait_until "the first run ends" ended
 tmux kill-server
 rm -f "$work/status" "$work/go" "$work/pane"
 markers=0 switches_at_last_wait=0
-start_in_pane "'$program'"
+start_in_pane "$run '$program'"
 settled
 
 # 4. Two words on one line: the first is the information word, the second is discarded and
@@ -109,7 +114,7 @@ status=$(cat "$work/status")
 #    again. The discard drops only what has arrived, so the error prompt is written without
 #    waiting for the line end, and the rest ("zz", then "0") is what the program reads next.
 mkfifo "$work/fifo"
-"$program" <"$work/fifo" >"$work/piped" &
+$run "$program" <"$work/fifo" >"$work/piped" &
 exec 3>"$work/fifo"
 pid=$! switches_at_last_wait=0
 wait_until "the program waits for the first part" waits_anew
@@ -129,7 +134,7 @@ grep -q -F "Odebrany ciag: $transmitted" "$work/piped" || fail "the rest was not
 # 8. A reader that goes away while the program waits: its writes fail from then on, but the
 #    run still ends with status 0 (a broken pipe does not kill it).
 mkfifo "$work/in" "$work/out"
-"$program" <"$work/in" >"$work/out" &
+$run "$program" <"$work/in" >"$work/out" &
 exec 3>"$work/in" 4<"$work/out"
 pid=$! switches_at_last_wait=0
 wait_until "the program waits with a reader" waits_anew
