@@ -6,9 +6,20 @@
 # preloaded): its output must equal the transcript byte for byte. Then a run with standard
 # input closed and one whose output goes to a full device both end with status 0, within
 # seconds. Exit status 77: strace is missing (BCH_REQUIRE_STRACE=1 makes that a failure).
+# Usage: system_faults.sh PROGRAM SHORT_WRITES_LIBRARY [EMULATOR [OPTIONS]]: with qemu-user's
+# command line after them, the program runs emulated, and the emulator's reads and writes are
+# the program's.
 set -eu
 program=$1
 short_writes=$2
+shift 2
+emulator="$*"
+if [ -z "$emulator" ]; then
+    preloaded="env LD_PRELOAD=$short_writes"
+else
+    preloaded="$emulator -E LD_PRELOAD=$short_writes"
+fi
+export ASAN_OPTIONS=detect_leaks=0 # LeakSanitizer cannot run under ptrace
 transcripts=$(dirname "$0")/transcripts/common
 fail() {
     echo "FAIL: $1"
@@ -53,7 +64,7 @@ traced() { ! grep -q '^TracerPid:[[:space:]]*0$' "/proc/$pid/status"; }
 #    (two words, 21 pauses and the closing one), and each starts with an interrupted read.
 session=$transcripts/single_error_at_0
 mkfifo "$work/in"
-LD_PRELOAD=$short_writes ASAN_OPTIONS=detect_leaks=0 "$program" <"$work/in" >"$work/out" &
+$preloaded "$program" <"$work/in" >"$work/out" &
 pid=$!
 exec 3>"$work/in"
 wait_until "the program waits for its first word" reads_input
@@ -81,10 +92,10 @@ echo "injected: $injected_reads interrupted reads, $injected_writes interrupted 
 
 # 2. Standard input closed: the input has ended at once; the output is that of empty input.
 pid=''
-timeout 10 "$program" <&- >"$work/closed" || fail "exit status $? with standard input closed"
+timeout 10 $emulator "$program" <&- >"$work/closed" || fail "exit status $? with standard input closed"
 cmp "$work/closed" "$transcripts/end_of_input_before_first_word.out" ||
     fail "with standard input closed the output differs from empty input's"
 
 # 3. A full device: every write fails; the dialogue still runs to its end.
-timeout 10 "$program" <"$session.in" >/dev/full || fail "exit status $? with output to /dev/full"
+timeout 10 $emulator "$program" <"$session.in" >/dev/full || fail "exit status $? with output to /dev/full"
 echo "system faults: all checks passed"
