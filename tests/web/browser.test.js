@@ -91,9 +91,11 @@ async function open(url, viewport = desktop) {
     if (modifier) await page.keyboard.up(modifier);
     await waitForRuns(before + 1);
   };
+  // Clicks a button, or taps it where the viewport is a touch screen.
   const click = async (selector) => {
     const before = await runs();
-    await page.click(selector);
+    if (viewport.hasTouch) await page.tap(selector);
+    else await page.click(selector);
     await waitForRuns(before + 1);
   };
   const count = async (text) => (await screen()).split(text).length - 1;
@@ -128,8 +130,9 @@ async function assertFits(page, where) {
   assert.equal(outside, 0, `${where}: a printed line reaches past the viewport`);
 }
 
-// For each character typed in the line, the horizontal distance in pixels to the mark of the
-// ruler above it (the last ruler on the screen); the caret stands under the first mark.
+// The horizontal distances in pixels from the marks of the ruler (the last on the screen) to
+// the characters typed under them; on an empty line, from the first mark to the caret, which
+// stands where the (empty) line begins.
 function distancesToRuler(page) {
   return page.evaluate(() => {
     const rectOf = (node, index) => {
@@ -140,14 +143,20 @@ function distancesToRuler(page) {
     };
     const text = document.getElementById('output').lastChild;
     const ruler = text.textContent.lastIndexOf(' _') + 1;
-    const typed = document.getElementById('line').firstChild;
-    return [...typed.textContent].map(
-      (_, i) => Math.abs(rectOf(text, ruler + i).left - rectOf(typed, i).left));
+    const line = document.getElementById('line');
+    if (!line.firstChild) {
+      if (!line.contains(window.getSelection().anchorNode)) return ['the caret is elsewhere'];
+      return [Math.abs(rectOf(text, ruler).left - line.getClientRects()[0].left)];
+    }
+    return [...line.textContent].map(
+      (_, i) => Math.abs(rectOf(text, ruler + i).left - rectOf(line.firstChild, i).left));
   });
 }
 
-// Types a word at a prompt and checks it stands under the ruler's marks, then hands it over.
+// Checks the caret and then the typed word stand under the ruler's marks; hands the word over.
 async function typeUnderRuler({ page, press }, word) {
+  const caret = await distancesToRuler(page);
+  assert.ok(caret[0] < 1, `the caret is not under the ruler's first mark: ${caret}`);
   await page.type('#line', word);
   const distances = await distancesToRuler(page);
   assert.equal(distances.length, word.length);
@@ -302,6 +311,14 @@ async function twentyTwoRotations(url) {
   }
   await assertFits(page, 'the end');
   screens.push(await screen());
+  // The phone turns: the screen wraps anew, to more columns, and still fits.
+  const columns = () => page.$eval('#screen', (element) => Number(element.dataset.columns));
+  const upright = await columns();
+  await page.setViewport({ ...phone, width: phone.height, height: phone.width });
+  await page.waitForFunction((n) => Number(document.getElementById('screen').dataset.columns) > n,
+                             {}, upright);
+  await assertFits(page, 'turned');
+  assert.equal(await screen(), screens.at(-1));
   assert.ok(screens.at(-1).endsWith('\nCiagu nie da sie skorygowac!\n\nKoniec programu!\n<Enter>\n'));
   assert.deepEqual(await accessibilityViolations(page), []);
   const enters = await page.evaluate(
