@@ -1,6 +1,7 @@
 // The page as a terminal for the one program. The screen (#output) holds what the program
-// wrote and, where a terminal echoes them, the chunks typed; the line being typed (#line)
-// follows it, edited in place. Enter hands the line over with a line end; Ctrl-D (or its
+// wrote and, where a terminal echoes them, the chunks typed, and nothing else: its text is
+// the terminal's text, for tests and the page's other modules to read. The line being typed
+// (#line) follows it, edited in place. Enter hands the line over with a line end; Ctrl-D (or its
 // button) hands over a part of a line, or on an empty line ends the input; pasted lines are
 // handed over one by one. Every hand-over runs the program afresh on all the input so far
 // (engine.js), and the screen becomes what it wrote, each chunk echoed where the program took
