@@ -430,6 +430,15 @@ test('while the program loads, the buttons and the line take nothing', async () 
   await page.close();
 });
 
+test('the site opened from disk runs, or says to open bch.html: it never stays loading',
+     async () => {
+  const page = await browser.newPage();
+  await page.goto(pathToFileURL(resolve(site, 'index.html')).href);
+  await page.waitForFunction(() => document.body.dataset.runs === '1' ||
+    /otwórz plik bch\.html/.test(document.getElementById('status').textContent), { timeout: 10000 });
+  await page.close();
+});
+
 test('figures', async () => {
   const size = async (path) => (await stat(path)).size;
   let siteSize = 0;
