@@ -33,6 +33,23 @@ else()
   set(CPACK_GENERATOR DEB TGZ)
 endif()
 
+# The web page as one file (bch.html, made by the web build: cmake --preset web), which a
+# learner opens in a browser: beside bch.exe in the ZIP, share/bch/bch.html elsewhere.
+# BCH_PAGE names a built one; the presets package, win32 and win64 name the web build's.
+set(BCH_PAGE "" CACHE FILEPATH "A built bch.html (the web build's one-file page) to install")
+if(BCH_PAGE)
+  if(NOT EXISTS "${BCH_PAGE}")
+    message(WARNING "BCH_PAGE names ${BCH_PAGE}, which does not exist (yet): the package "
+                    "target fails until the web page is built (cmake --preset web && "
+                    "cmake --build --preset web).")
+  endif()
+  if(WIN32)
+    install(FILES ${BCH_PAGE} DESTINATION .)
+  else()
+    install(FILES ${BCH_PAGE} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/bch)
+  endif()
+endif()
+
 set(CPACK_PACKAGE_NAME bch)
 set(CPACK_PACKAGE_VENDOR "the bch authors")
 set(CPACK_PACKAGE_CONTACT "the bch authors <bch@example.org>")

@@ -6,7 +6,10 @@
 // a new run with one more line. The input is a list of chunks, each one what a terminal
 // hands over at once: a line with its line end, or a part of a line handed over by Ctrl-D.
 // A chunk arrives only when the program waits for it, so asking whether input is ready
-// (poll_oneoff) sees only the rest of the chunk being read, as a terminal would.
+// (poll_oneoff) sees only the rest of the chunk being read, as a terminal would. The run notes
+// how much the program had written when it took each hand-over (a chunk, or the end of the
+// input), so that a terminal can show every typed chunk where it was typed: after the output
+// the program had written while it waited for it.
 
 const ERRNO_SUCCESS = 0;
 const ERRNO_BADF = 8;
@@ -23,14 +26,17 @@ class Exited extends Error {
 }
 
 // Runs the program once. chunks: Uint8Array[] typed so far; ended: the input has ended
-// (Ctrl-D on an empty line) after them. Returns { output: Uint8Array, exited: boolean,
-// exitCode }; exited is false when the program waits for input that was not typed.
+// (Ctrl-D on an empty line) after them. Returns { output: Uint8Array, marks: number[],
+// exited: boolean, exitCode }: marks[i] is the length of the output when the program took
+// hand-over i (chunk i, or at i = chunks.length the end of the input), so the hand-overs it
+// never took have no mark; exited is false when the program waits for input not typed yet.
 export async function runProgram(module, chunks, ended) {
   let memory = null;
   let chunk = 0; // the chunk being read
   let offset = 0; // bytes of it already read
   const written = [];
   let writtenSize = 0;
+  const marks = [];
 
   const view = () => new DataView(memory.buffer);
   const bytes = () => new Uint8Array(memory.buffer);
@@ -43,8 +49,9 @@ export async function runProgram(module, chunks, ended) {
         chunk += 1; // the program waits: the next chunk arrives
         offset = 0;
       }
+      if (chunk >= chunks.length && !ended) throw new Waiting();
+      if (marks.length === chunk) marks.push(writtenSize); // hand-over `chunk` is taken now
       if (chunk >= chunks.length) {
-        if (!ended) throw new Waiting();
         view().setUint32(readPointer, 0, true);
         return ERRNO_SUCCESS;
       }
@@ -130,7 +137,7 @@ export async function runProgram(module, chunks, ended) {
     output.set(piece, at);
     at += piece.length;
   }
-  return { output, exited, exitCode };
+  return { output, marks, exited, exitCode };
 }
 
 // True when `earlier` is the beginning of `later`, byte for byte.

@@ -1,26 +1,41 @@
-// The page in a real browser (Debian's chromium, driven by puppeteer-core): a whole session
-// typed key by key, checked on the screen after every step, at a desktop and at a phone-sized
-// viewport; Ctrl-D on an empty line; a new run after the end; no error in the page's console.
-// BCH_SITE names the built site; CHROMIUM the browser (default: chromium on the PATH).
+// The page in a real browser, driven by puppeteer-core: Debian's chromium, or Firefox ESR
+// (BCH_BROWSER=firefox). The served site (BCH_SITE) and the one-file page opened from disk
+// (BCH_PAGE, bch.html): whole sessions typed key by key and checked on the screen after every
+// step, at a desktop and at a phone viewport, where no line may reach past the screen and the
+// typed word stands under its ruler; the link and a reload give the same screen; keys after
+// the end change nothing; Ctrl-D, paste, a new run, focus, loading; axe-core finds nothing;
+// no error in the page's console. It prints the figures: the first prompt (cold and warm) of
+// both pages, the time per Enter late in a 22-rotation session, and the pages' sizes.
 import assert from 'node:assert/strict';
-import { readFile } from 'node:fs/promises';
+import { readFile, readdir, stat } from 'node:fs/promises';
 import { createServer } from 'node:http';
-import { extname, join, normalize } from 'node:path';
+import { createRequire } from 'node:module';
+import { extname, join, normalize, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { after, before, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
 
 const site = process.env.BCH_SITE;
+const onePage = pathToFileURL(resolve(process.env.BCH_PAGE)).href;
+const browserName = process.env.BCH_BROWSER || 'chromium';
+const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
                 '.wasm': 'application/wasm' };
+const desktop = { width: 1024, height: 768 };
+const phone = { width: 390, height: 844, isMobile: true, hasTouch: true };
 const code = '1000000000000000000001110110100'; // the code vector of 1 (or of "10 01")
+const banner = `${'-'.repeat(18)} Kod BCH ${'-'.repeat(18)}\n${' '.repeat(48)}${'_'.repeat(21)}\n` +
+  "Podaj ciag do wyslania (21 znakow '0' lub '1'): ";
 let server;
 let browser;
 let address;
+let holdProgram = null; // while set, the server keeps bch.wasm back until it resolves
 
 before(async () => {
   server = createServer(async (request, response) => {
     const path = normalize(new URL(request.url, 'http://x').pathname).replace(/^\/+/, '');
     const file = path || 'index.html';
+    if (file === 'bch.wasm' && holdProgram) await holdProgram;
     try {
       const body = await readFile(join(site, file));
       response.writeHead(200, { 'Content-Type': types[extname(file)] });
@@ -29,69 +44,184 @@ before(async () => {
       response.writeHead(404).end();
     }
   });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  await new Promise((done) => server.listen(0, '127.0.0.1', done));
   address = `http://127.0.0.1:${server.address().port}/`;
-  browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || 'chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-sync',
-           '--disable-background-networking', '--disable-component-update'],
-  });
+  browser = browserName === 'firefox' ?
+    await puppeteer.launch({ browser: 'firefox', executablePath: process.env.FIREFOX }) :
+    await puppeteer.launch({
+      executablePath: process.env.CHROMIUM || 'chromium',
+      args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-sync',
+             '--disable-background-networking', '--disable-component-update'],
+    });
 });
 after(async () => {
   await browser?.close();
   server?.close();
 });
 
-// Opens the page; returns it with helpers that type and read the screen.
-async function open(viewport) {
+// Opens a page and waits for its first screen; returns it with helpers that type and read.
+async function open(url, viewport = desktop) {
   const page = await browser.newPage();
+  page.setDefaultTimeout(10000);
   await page.setViewport(viewport);
   const errors = [];
   page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
   page.on('pageerror', (error) => errors.push(String(error)));
   page.on('requestfailed', (request) => errors.push(`failed: ${request.url()}`));
-  const started = Date.now();
-  await page.goto(address);
-  await page.waitForFunction(() => document.body.dataset.runs === '1');
-  const firstPrompt = Date.now() - started;
-  const runs = () => page.evaluate(() => Number(document.body.dataset.runs));
+  await page.evaluateOnNewDocument(() => {
+    // The clipboard, as the page's "Kopiuj link" sees it.
+    Object.defineProperty(navigator, 'clipboard', {
+      value: { writeText: async (text) => { window.copied = text; } },
+    });
+  });
+  await page.goto(url);
+  const runs = () => page.evaluate(() => Number(document.body.dataset.runs || 0));
+  const waitForRuns = (n) => page.waitForFunction(
+    (k) => Number(document.body.dataset.runs) >= k, {}, n);
+  await waitForRuns(1);
   const screen = () => page.$eval('#output', (element) => element.textContent);
-  // Presses a key (Enter: after typing text) and waits until the new run is on the screen.
+  const typed = () => page.$eval('#line', (element) => element.textContent);
+  const fragment = () => page.evaluate(() => location.hash);
+  // Types text, then presses a key (with a modifier), and waits for the new screen.
   const press = async (text, key = 'Enter', modifier = null) => {
     const before = await runs();
     if (text) await page.type('#line', text);
     if (modifier) await page.keyboard.down(modifier);
     await page.keyboard.press(key);
     if (modifier) await page.keyboard.up(modifier);
-    await page.waitForFunction((n) => Number(document.body.dataset.runs) > n, {}, before);
+    await waitForRuns(before + 1);
+  };
+  // Clicks a button, or taps it where the viewport is a touch screen.
+  const click = async (selector) => {
+    const before = await runs();
+    if (viewport.hasTouch) await page.tap(selector);
+    else await page.click(selector);
+    await waitForRuns(before + 1);
   };
   const count = async (text) => (await screen()).split(text).length - 1;
-  return { page, errors, firstPrompt, screen, press, count };
+  return { page, errors, runs, waitForRuns, screen, typed, fragment, press, click, count };
 }
 
-// The horizontal distance, in pixels, from the typing place to the ruler's first mark.
-function cursorUnderRuler(page) {
+// Reports what axe-core finds on the page as it stands.
+async function accessibilityViolations(page) {
+  await page.addScriptTag({ path: axe });
+  return page.evaluate(async () => (await window.axe.run()).violations.map(
+    (violation) => `${violation.id}: ${violation.nodes.map((node) => node.target).join(', ')}`));
+}
+
+// The screen's geometry: scroll widths, and any piece of a printed line outside the viewport.
+function geometry(page) {
   return page.evaluate(() => {
-    const text = document.getElementById('output').firstChild;
+    const width = document.documentElement.clientWidth;
     const range = document.createRange();
-    const mark = text.textContent.lastIndexOf(' _') + 1;
-    range.setStart(text, mark);
-    range.setEnd(text, mark + 1);
-    return Math.abs(range.getBoundingClientRect().left -
-                    document.getElementById('line').getBoundingClientRect().left);
+    range.selectNodeContents(document.getElementById('screen'));
+    const outside = [...range.getClientRects()].filter(
+      (rect) => rect.width > 0 && (rect.left < -0.5 || rect.right > width + 0.5));
+    const screen = document.getElementById('screen');
+    return { pageScroll: document.documentElement.scrollWidth, pageClient: width,
+             screenScroll: screen.scrollWidth, screenClient: screen.clientWidth,
+             outside: outside.length };
+  });
+}
+async function assertFits(page, where) {
+  const { pageScroll, pageClient, screenScroll, screenClient, outside } = await geometry(page);
+  assert.equal(pageScroll, pageClient, `${where}: the page scrolls sideways`);
+  assert.equal(screenScroll, screenClient, `${where}: the screen scrolls sideways`);
+  assert.equal(outside, 0, `${where}: a printed line reaches past the viewport`);
+}
+
+// The horizontal distances in pixels from the marks of the ruler (the last on the screen) to
+// the characters typed under them; on an empty line, from the first mark to the caret, which
+// stands where the (empty) line begins.
+function distancesToRuler(page) {
+  return page.evaluate(() => {
+    const rectOf = (node, index) => {
+      const range = document.createRange();
+      range.setStart(node, index);
+      range.setEnd(node, index + 1);
+      return range.getBoundingClientRect();
+    };
+    const text = document.getElementById('output').lastChild;
+    const ruler = text.textContent.lastIndexOf(' _') + 1;
+    const line = document.getElementById('line');
+    if (!line.firstChild) {
+      if (!line.contains(window.getSelection().anchorNode)) return ['the caret is elsewhere'];
+      return [Math.abs(rectOf(text, ruler).left - line.getClientRects()[0].left)];
+    }
+    return [...line.textContent].map(
+      (_, i) => Math.abs(rectOf(text, ruler + i).left - rectOf(line.firstChild, i).left));
   });
 }
 
-async function session(viewport, tap) {
-  const { page, errors, firstPrompt, screen, press, count } = await open(viewport);
-  if (tap) await page.tap('#line');
-  assert.match(await screen(), /^-{18} Kod BCH -{18}\n {48}_{21}\nPodaj ciag do wyslania \(21 znakow '0' lub '1'\): $/);
-  assert.ok((await cursorUnderRuler(page)) < 1, 'the cursor stands under the first mark');
+// Checks the caret and then the typed word stand under the ruler's marks; hands the word over.
+async function typeUnderRuler({ page, press }, word) {
+  const caret = await distancesToRuler(page);
+  assert.ok(caret[0] < 1, `the caret is not under the ruler's first mark: ${caret}`);
+  await page.type('#line', word);
+  const distances = await distancesToRuler(page);
+  assert.equal(distances.length, word.length);
+  assert.ok(distances.every((distance) => distance < 1),
+            `the typed word is not under its ruler: ${distances.map(Math.round)}`);
+  await press('');
+}
 
+function median(values) {
+  const sorted = [...values].sort((a, b) => a - b);
+  return sorted[Math.floor(sorted.length / 2)];
+}
+const firstScreenTime = (page) => page.evaluate(
+  () => performance.getEntriesByName('bch-screen')[0].startTime);
+
+// First, while the browser is cold: the first prompt of each page, once cold and 7 times warm.
+const figures = [];
+test('first prompt after navigation, the site and bch.html', async () => {
+  for (const [name, url] of [['site', address], ['bch.html', onePage]]) {
+    const { page, errors, screen } = await open(url);
+    assert.equal(await screen(), banner);
+    const cold = await firstScreenTime(page);
+    const warm = [];
+    for (let i = 0; i < 7; i += 1) {
+      await page.goto(url);
+      await page.waitForFunction(() => document.body.dataset.runs === '1');
+      warm.push(await firstScreenTime(page));
+    }
+    assert.deepEqual(errors, []);
+    await page.close();
+    figures.push(`${name}: first prompt cold ${cold.toFixed(1)} ms, warm median ` +
+                 `${median(warm).toFixed(1)} ms (${warm.map((t) => t.toFixed(1)).join(', ')})`);
+  }
+});
+
+test('a session at a desktop: every screen, the link at the fifth pause, reload, the end',
+     async () => {
+  const { page, errors, screen, typed, fragment, press, click, count } = await open(address);
+  assert.equal(await screen(), banner);
+  assert.deepEqual(await accessibilityViolations(page), []);
+  const history = () => page.evaluate(() => window.history.length);
+  const entries = await history();
+  // At a width that fits 80 columns nothing wraps: one row per line.
+  const rows = () => page.evaluate(() => {
+    const output = document.getElementById('output');
+    const height = output.getBoundingClientRect().height;
+    return Math.round(height / parseFloat(getComputedStyle(output).lineHeight));
+  });
+  assert.ok(Number(await page.$eval('#screen', (element) => element.dataset.columns)) >= 80);
+  assert.equal(await rows(), 3);
+
+  const handOvers = [];
+  await page.evaluate(() => document.addEventListener('bch-handover', (event) => {
+    window.handOvers = [...(window.handOvers ?? []), event.detail.chunks.length];
+  }));
   await press('10 01'); // a second word on the line is dropped
-  assert.ok((await screen()).endsWith(`'1'): 10 01\nZakodowany ciag (wektor kodowy): ${code}\n` +
-    `${' '.repeat(44)}${'_'.repeat(31)}\nPodaj blad wprowadzony do wektora kodowego: `));
-  assert.ok((await cursorUnderRuler(page)) < 1, 'the cursor stands under the first mark');
+  const ruler2 = `${' '.repeat(44)}${'_'.repeat(31)}\nPodaj blad wprowadzony do wektora kodowego: `;
+  assert.equal(await screen(), `${banner}10 01\nZakodowany ciag (wektor kodowy): ${code}\n${ruler2}`);
+  // Only the new output is read out, from its own live region.
+  assert.equal(await page.$eval('#news', (element) => element.textContent),
+               `Zakodowany ciag (wektor kodowy): ${code}\n${ruler2}`);
+  assert.equal(await page.$eval('#screen', (element) => element.getAttribute('aria-live')), null);
+  assert.equal(await fragment(), '#v1:10%2001n');
+  handOvers.push(...await page.evaluate(() => window.handOvers));
+  assert.deepEqual(handOvers, [1]);
 
   await press('00000000000000001'); // one error at 16: five rotations, a pause after each
   assert.equal(await count('Przesuniety ciag: '), 1);
@@ -100,52 +230,219 @@ async function session(viewport, tap) {
   assert.equal(await count('Przesuniety ciag: '), 2);
   await press('x'); // a character and Enter end two pauses
   assert.equal(await count('Przesuniety ciag: '), 4);
-  assert.equal(await count('Koniec procesu'), 0);
+  const fourth = { screen: await screen(), fragment: await fragment() };
   await press('');
   assert.equal(await count('Przesuniety ciag: '), 5);
   assert.equal(await count('Koniec procesu'), 0);
+  const fifth = await screen();
+  assert.equal(await fragment(), '#v1:10%2001n00000000000000001nn%78nn');
+  assert.equal(await rows(), fifth.replace(/\n$/, '').split('\n').length);
+
+  // The link at the fifth pause, opened in a fresh page, and a reload: the same screen.
+  await page.click('#copy-link');
+  await page.waitForFunction(() => window.copied !== undefined);
+  const link = await page.evaluate(() => window.copied);
+  assert.equal(link, page.url());
+  const elsewhere = await open(link);
+  assert.equal(await elsewhere.screen(), fifth);
+  assert.deepEqual(elsewhere.errors, []);
+  await elsewhere.page.close();
+  await page.reload();
+  await page.waitForFunction(() => document.body.dataset.runs === '1');
+  assert.equal(await screen(), fifth);
+  // Taking back the last hand-over gives the fourth pause again; the same Enter, the fifth.
+  await page.evaluate(() => document.dispatchEvent(new CustomEvent('bch-take-back')));
+  await page.waitForFunction(() => document.body.dataset.runs === '2');
+  assert.deepEqual({ screen: await screen(), fragment: await fragment() }, fourth);
+  await press('');
+  assert.equal(await screen(), fifth);
+
   await press('');
   assert.ok((await screen()).endsWith(`Skorygowany ciag: ${code}\nNadany ciag:      ${code}\n` +
                                       '\nKoniec programu!\n<Enter>\n'));
-  assert.equal(await page.$eval('#new-run', (button) => button.hidden), true);
   await press(''); // the closing pause
-  assert.equal(await page.$eval('#new-run', (button) => button.hidden), false);
-  assert.match(await page.$eval('#status', (element) => element.textContent), /kod wyjscia 0/);
+  const end = { screen: await screen(), fragment: await fragment() };
+  assert.match(await page.$eval('#status', (element) => element.textContent),
+               /Program zakończył działanie \(kod wyjścia 0\)/);
+  assert.equal(await page.$eval('#end-input', (button) => button.disabled), true);
+  // After the end the line keeps the focus; Enter and typing there change nothing.
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'line');
+  await page.keyboard.press('Enter');
+  await page.keyboard.type('1');
+  await page.keyboard.press('Enter');
+  await new Promise((done) => setTimeout(done, 200));
+  assert.deepEqual({ screen: await screen(), fragment: await fragment() }, end);
+  assert.equal(await typed(), '');
+  assert.deepEqual(await accessibilityViolations(page), []);
+  assert.equal(await history(), entries, 'a history entry per hand-over');
 
-  // A new run starts clean; Ctrl-D on its empty first line ends the input: the default word,
-  // no error, every pause returns at once.
-  await page.click('#new-run');
-  await page.waitForFunction(() => document.getElementById('output').textContent.endsWith(': '));
-  assert.equal(await count('Kod BCH'), 1);
-  await press('', 'd', 'Control');
-  assert.ok((await screen()).includes('Odebrany ciag: 1010101010110011001110111011101\n'));
-  assert.equal(await page.$eval('#new-run', (button) => button.hidden), false);
+  // A new run starts clean, with its own history entry: Back shows the session before it.
+  await click('#new-run');
+  assert.equal(await screen(), banner);
+  assert.equal(await fragment(), '');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'line');
+  const runs = await page.evaluate(() => Number(document.body.dataset.runs));
+  await page.goBack();
+  await page.waitForFunction((n) => Number(document.body.dataset.runs) > n, {}, runs);
+  assert.deepEqual({ screen: await screen(), fragment: await fragment() }, end);
   assert.deepEqual(errors, []);
   await page.close();
-  return firstPrompt;
+});
+
+// The 22-rotation session (an error pattern that cannot be trapped), at a phone, begun by a
+// tap on the screen: after every step nothing reaches past the screen, and each typed word
+// stands under its ruler. Returns the screens and the time per Enter.
+async function twentyTwoRotations(url) {
+  const terminal = await open(url, phone);
+  const { page, errors, screen, press } = terminal;
+  await assertFits(page, 'first prompt');
+  assert.deepEqual(await accessibilityViolations(page), []);
+  await page.tap('#output');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'line');
+  const screens = [await screen()];
+  await typeUnderRuler(terminal, '101010101011001100111');
+  await assertFits(page, 'code vector');
+  screens.push(await screen());
+  await typeUnderRuler(terminal, '1000000000000000000000000000010');
+  for (let i = 0; i < 22; i += 1) {
+    await assertFits(page, `pause ${i + 1}`);
+    screens.push(await screen());
+    await press('');
+  }
+  await assertFits(page, 'the end');
+  screens.push(await screen());
+  // The phone turns: the screen wraps anew, to more columns, and still fits.
+  const columns = () => page.$eval('#screen', (element) => Number(element.dataset.columns));
+  const upright = await columns();
+  await page.setViewport({ ...phone, width: phone.height, height: phone.width });
+  await page.waitForFunction((n) => Number(document.getElementById('screen').dataset.columns) > n,
+                             {}, upright);
+  await assertFits(page, 'turned');
+  assert.equal(await screen(), screens.at(-1));
+  assert.ok(screens.at(-1).endsWith('\nCiagu nie da sie skorygowac!\n\nKoniec programu!\n<Enter>\n'));
+  assert.deepEqual(await accessibilityViolations(page), []);
+  const enters = await page.evaluate(
+    () => performance.getEntriesByName('bch-handover').map((entry) => entry.duration));
+  assert.equal(enters.length, 24);
+  assert.deepEqual(errors, []);
+  await page.close();
+  return { screens, lastFive: enters.slice(-6, -1) }; // the last five pauses, not the end
 }
 
-test('a whole session at a desktop viewport', async () => {
-  const firstPrompt = await session({ width: 1024, height: 768 }, false);
-  console.log(`# first prompt ${firstPrompt} ms after navigation`);
+let served;
+test('the 22-rotation session at a phone, by touch', async () => {
+  served = await twentyTwoRotations(address);
+  figures.push(`site: Enter at the last five pauses ${served.lastFive.map((t) => t.toFixed(1)).join(', ')} ms`);
 });
 
-test('a whole session at a phone-sized viewport, by touch', async () => {
-  await session({ width: 390, height: 844, isMobile: true, hasTouch: true }, true);
+test('bch.html from disk: the same session gives the same screens', async () => {
+  const fromDisk = await twentyTwoRotations(onePage);
+  assert.deepEqual(fromDisk.screens, served.screens);
+  figures.push(`bch.html: Enter at the last five pauses ${fromDisk.lastFive.map((t) => t.toFixed(1)).join(', ')} ms`);
 });
 
-test('time per Enter late in a 22-rotation session', async () => {
-  const { page, errors, screen, press } = await open({ width: 1024, height: 768 });
-  await press('101010101011001100111');
-  await press('1000000000000000000000000000010');
-  const times = [];
-  for (let i = 0; i < 22; i += 1) {
-    const started = Date.now();
-    await press('');
-    times.push(Date.now() - started);
+// Small sessions, each in a fresh page: what is typed, and what the screen must then show.
+const cases = [
+  { name: 'Ctrl-D after a partial line hands it over; the next line is the error pattern',
+    async run({ page, screen, typed, press }) {
+      await page.type('#line', '1 ');
+      await press('', 'd', 'Control');
+      assert.equal(await typed(), '');
+      assert.ok((await screen()).startsWith(`${banner}1 Zakodowany ciag (wektor kodowy): ${code}\n`));
+      await press('11');
+      assert.match(await screen(), /\nOdebrany ciag: 0100000000000000000001110110100\n/);
+    } },
+  { name: 'paste: each line is handed over, the rest stays in the line',
+    async run({ page, screen, typed, fragment, waitForRuns }) {
+      await page.evaluate(() => {
+        const event = new Event('paste', { bubbles: true, cancelable: true });
+        event.clipboardData = { getData: () => '0\r\n00001\rx\nab' };
+        document.getElementById('line').dispatchEvent(event);
+      });
+      await waitForRuns(4);
+      assert.equal(await typed(), 'ab');
+      assert.equal(await fragment(), '#v1:0n00001n%78n');
+      assert.ok((await screen()).startsWith(`${banner}0\nZakodowany ciag (wektor kodowy): 0`));
+      assert.match(await screen(), /kodowego: 00001\nOdebrany ciag: /);
+    } },
+  { name: 'a new run after Ctrl-D on an empty line waits for its first word',
+    async run({ page, screen, press, click }) {
+      await press('', 'd', 'Control');
+      assert.ok((await screen()).includes('Odebrany ciag: 1010101010110011001110111011101\n'));
+      assert.equal(await page.$eval('#end-input', (button) => button.disabled), true);
+      await click('#new-run');
+      assert.equal(await page.$eval('#end-input', (button) => button.disabled), false);
+      await press('1');
+      assert.ok((await screen()).startsWith(`${banner}1\nZakodowany ciag (wektor kodowy): ${code}\n`));
+      assert.equal((await screen()).split('Kod BCH').length, 2);
+    } },
+  { name: 'a damaged fragment: a message and an empty session', fragment: '#v1:10%2001x',
+    async run({ page, screen, fragment }) {
+      assert.equal(await screen(), banner);
+      assert.match(await page.$eval('#status', (element) => element.textContent),
+                   /uszkodzony.*Zaczynam od pustej sesji/);
+      assert.equal(await fragment(), '');
+    } },
+  { name: 'focus: a click on the screen returns to the line; Tab goes to the buttons',
+    async run({ page, screen, press }) {
+      await page.evaluate(() => document.activeElement.blur());
+      await page.click('#output');
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'line');
+      const order = [];
+      for (let i = 0; i < 3; i += 1) {
+        await page.keyboard.press('Tab');
+        order.push(await page.evaluate(() => document.activeElement.id));
+      }
+      assert.deepEqual(order, ['end-input', 'copy-link', 'new-run']);
+      await page.click('#output');
+      await press('1');
+      assert.ok((await screen()).startsWith(`${banner}1\n`));
+      assert.equal(await page.$eval('#screen', (element) =>
+        getComputedStyle(element).outlineStyle), 'solid', 'the line shows no focus');
+    } },
+];
+for (const viewport of [desktop, phone]) {
+  for (const { name, fragment = '', run } of cases) {
+    test(`${name} (${viewport.width} px)`, async () => {
+      const terminal = await open(`${address}${fragment}`, viewport);
+      await run(terminal);
+      assert.deepEqual(terminal.errors, []);
+      await terminal.page.close();
+    });
   }
-  assert.ok((await screen()).endsWith('\nCiagu nie da sie skorygowac!\n\nKoniec programu!\n<Enter>\n'));
-  console.log(`# Enter at the last five pauses: ${times.slice(-5).join(', ')} ms`);
-  assert.deepEqual(errors, []);
+}
+
+test('while the program loads, the buttons and the line take nothing', async () => {
+  let release;
+  holdProgram = new Promise((done) => { release = done; });
+  const page = await browser.newPage();
+  await page.goto(address);
+  await page.waitForSelector('#status');
+  const state = () => page.evaluate(() => ({
+    buttons: [...document.querySelectorAll('button')].map((button) => button.disabled),
+    editable: document.getElementById('line').isContentEditable,
+  }));
+  assert.deepEqual(await state(), { buttons: [true, true, true], editable: false });
+  holdProgram = null;
+  release();
+  await page.waitForFunction(() => document.body.dataset.runs === '1');
+  assert.deepEqual(await state(), { buttons: [false, false, false], editable: true });
   await page.close();
+});
+
+test('the site opened from disk runs, or says to open bch.html: it never stays loading',
+     async () => {
+  const page = await browser.newPage();
+  await page.goto(pathToFileURL(resolve(site, 'index.html')).href);
+  await page.waitForFunction(() => document.body.dataset.runs === '1' ||
+    /otwórz plik bch\.html/.test(document.getElementById('status').textContent), { timeout: 10000 });
+  await page.close();
+});
+
+test('figures', async () => {
+  const size = async (path) => (await stat(path)).size;
+  let siteSize = 0;
+  for (const file of await readdir(site)) siteSize += await size(join(site, file));
+  figures.push(`sizes: site ${siteSize} bytes, bch.html ${await size(process.env.BCH_PAGE)} bytes`);
+  for (const line of figures) console.log(`${browserName}: ${line}`);
 });
