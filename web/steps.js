@@ -122,6 +122,10 @@ function tokensAt(text, at) {
 // values one of them has several digits, and where that can be read in two ways the row is
 // ambiguous: the values are then unknown rather than guessed.
 function splitValues(text, count) {
+  // As many characters as values: each value is one character, and only a digit is a value.
+  if (text.length === count) {
+    return /^[0-9]*$/.test(text) ? { values: [...text].map(Number), split: 'unique' } : { values: null, split: 'malformed' };
+  }
   // ways[i][n]: how many readings (counted up to 2) the text from i has as n values.
   const ways = Array.from({ length: text.length + 1 }, () => new Array(count + 1).fill(0));
   ways[text.length][0] = 1;
@@ -143,7 +147,11 @@ function splitValues(text, count) {
 }
 
 const isBit = (value) => value === 0 || value === 1;
-const positionsWhere = (length, test) => Array.from({ length }, (_, p) => p).filter(test);
+function positionsWhere(length, test) {
+  const found = [];
+  for (let p = 0; p < length; p += 1) if (test(p)) found.push(p);
+  return found;
+}
 
 function makeRow(text, values, split) {
   return { text, values, split, outside: values && positionsWhere(values.length, (p) => !isBit(values[p])) };
@@ -195,25 +203,23 @@ function toChunks(input) {
 // when the output shows the program went on after the read, so input running out means it ended.
 function readWord(chunks, at) {
   let { chunk, offset } = at;
-  const byteAt = () => {
-    while (chunk < chunks.length && offset >= chunks[chunk].length) {
-      chunk += 1;
-      offset = 0;
-    }
-    return chunk < chunks.length ? chunks[chunk][offset] : undefined;
-  };
-  while (byteAt() !== undefined && isWhiteSpace(byteAt())) offset += 1;
-  if (byteAt() === undefined) return { word: null, at: { chunk, offset } };
+  for (; chunk < chunks.length; chunk += 1, offset = 0) {
+    while (offset < chunks[chunk].length && isWhiteSpace(chunks[chunk][offset])) offset += 1;
+    if (offset < chunks[chunk].length) break;
+  }
+  if (chunk >= chunks.length) return { word: null, at: { chunk, offset: 0 } };
   const word = [];
-  for (let byte = byteAt(); byte !== undefined && !isWhiteSpace(byte); byte = byteAt()) {
-    if (word.length < WORD_BUFFER) word.push(byte);
-    offset += 1;
+  for (;;) {
+    const bytes = chunks[chunk];
+    const start = offset;
+    while (offset < bytes.length && !isWhiteSpace(bytes[offset])) offset += 1;
+    word.push(...bytes.subarray(start, Math.min(offset, start + WORD_BUFFER - word.length)));
+    if (offset < bytes.length || chunk + 1 >= chunks.length) break;
+    chunk += 1; // the word goes on in the next chunk
+    offset = 0;
   }
-  if (chunk < chunks.length) {
-    const lineEnd = chunks[chunk].indexOf(10, offset);
-    offset = lineEnd < 0 ? chunks[chunk].length : lineEnd + 1;
-  }
-  return { word, at: { chunk, offset } };
+  const lineEnd = chunks[chunk].indexOf(10, offset);
+  return { word, at: { chunk, offset: lineEnd < 0 ? chunks[chunk].length : lineEnd + 1 } };
 }
 
 // The buffer as the program leaves it: the word (or, with none typed, what the buffer held) up
@@ -257,14 +263,12 @@ function errorFacts(positions) {
 // ---------------------------------------------------------------------------------------------
 // Reading the output
 
+// One character per byte, so that offsets in the text are offsets in the output. The program
+// writes ASCII only; any other byte is unexpected wherever it stands.
+const byteDecoder = new TextDecoder('latin1');
 function asText(output) {
   if (typeof output === 'string') return output;
-  if (!(output instanceof Uint8Array)) return '';
-  let text = '';
-  for (let at = 0; at < output.length; at += 8192) {
-    text += String.fromCharCode(...output.subarray(at, at + 8192));
-  }
-  return text;
+  return output instanceof Uint8Array ? byteDecoder.decode(output) : '';
 }
 
 // A cursor over the output. Each read either takes a whole element or stops the reading: at the
@@ -285,12 +289,12 @@ class Reader {
   // Index of the one of `texts` that follows, or -1 (stopped).
   oneOf(...texts) {
     if (this.stopped) return -1;
-    const rest = this.text.slice(this.at);
-    const found = texts.findIndex((text) => rest.startsWith(text));
+    const found = texts.findIndex((text) => this.text.startsWith(text, this.at));
     if (found >= 0) {
       this.at += texts[found].length;
       return found;
     }
+    const rest = this.text.slice(this.at);
     this.stop(texts.some((text) => text.startsWith(rest)));
     return -1;
   }
@@ -447,7 +451,7 @@ function readRotation(reader, steps, noteUnusual) {
   noteUnusual(`rotations.${shift - 1}.word`, word, CODE_LENGTH);
   const received = steps.received.values;
   if (received && rotation.word.values) {
-    rotation.followsReceived = rotation.word.values.every((value, p) => value === received[moved([p], -shift)[0]]);
+    rotation.followsReceived = rotation.word.values.every((value, p) => value === received[(p - shift + CODE_LENGTH) % CODE_LENGTH]);
   }
   if (steps.errors) {
     rotation.errorsAt = moved(steps.errors.positions, shift);
