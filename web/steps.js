@@ -19,7 +19,8 @@
 //   waiting      where the program reads, when the output ends right there: 'information' or
 //                'error' (a prompt), 'rotation' (the pause after a rotation), 'closing' (the last
 //                pause, or the run has ended); else null
-//   partial      printed text after the last complete step ('' when the output ends at a read)
+//   partial      the end of the output that is not yet a whole label, row or number (a line cut
+//                short); '' when the output ends at a read
 //   unexpected   null, or { at, text }: the output stops being this program's text at byte `at`;
 //                nothing from there on is read
 //   information  the information word as the program took it, 21 positions: { bytes, text,
