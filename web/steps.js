@@ -125,7 +125,8 @@ function tokensAt(text, at) {
 function splitValues(text, count) {
   // As many characters as values: each value is one character, and only a digit is a value.
   if (text.length === count) {
-    return /^[0-9]*$/.test(text) ? { values: [...text].map(Number), split: 'unique' } : { values: null, split: 'malformed' };
+    if (!/^[0-9]*$/.test(text)) return { values: null, split: 'malformed' };
+    return { values: [...text].map(Number), split: 'unique' };
   }
   // ways[i][n]: how many readings (counted up to 2) the text from i has as n values.
   const ways = Array.from({ length: text.length + 1 }, () => new Array(count + 1).fill(0));
@@ -137,7 +138,8 @@ function splitValues(text, count) {
       }
     }
   }
-  if (ways[0][count] !== 1) return { values: null, split: ways[0][count] === 0 ? 'malformed' : 'ambiguous' };
+  if (ways[0][count] === 0) return { values: null, split: 'malformed' };
+  if (ways[0][count] > 1) return { values: null, split: 'ambiguous' };
   const values = [];
   for (let i = 0, n = count; n > 0; n -= 1) {
     const [value, size] = tokensAt(text, i).find(([, s]) => ways[i + s][n - 1] === 1);
@@ -155,7 +157,8 @@ function positionsWhere(length, test) {
 }
 
 function makeRow(text, values, split) {
-  return { text, values, split, outside: values && positionsWhere(values.length, (p) => !isBit(values[p])) };
+  const outside = values && positionsWhere(values.length, (p) => !isBit(values[p]));
+  return { text, values, split, outside };
 }
 
 function readRow(text, count) {
@@ -169,8 +172,10 @@ function readRow(text, count) {
 function readCodeVectorRow(text, information, warnings) {
   if (information) {
     const head = information.values.join('');
-    const parity = text.startsWith(head) ? splitValues(text.slice(head.length), PARITY_LENGTH) : null;
-    if (parity && parity.values) return makeRow(text, information.values.concat(parity.values), 'input');
+    const parity = text.startsWith(head) && splitValues(text.slice(head.length), PARITY_LENGTH);
+    if (parity && parity.values) {
+      return makeRow(text, information.values.concat(parity.values), 'input');
+    }
     if (!warnings.includes('information-differs')) warnings.push('information-differs');
   }
   return readRow(text, CODE_LENGTH);
@@ -181,7 +186,10 @@ function readCodeVectorRow(text, information, warnings) {
 
 const isWhiteSpace = (byte) => byte === 32 || (byte >= 9 && byte <= 13);
 const encoder = new TextEncoder();
-const asBytes = (chunk) => (typeof chunk === 'string' ? encoder.encode(chunk) : chunk instanceof Uint8Array ? chunk : new Uint8Array(0));
+function asBytes(chunk) {
+  if (typeof chunk === 'string') return encoder.encode(chunk);
+  return chunk instanceof Uint8Array ? chunk : new Uint8Array(0);
+}
 
 // The input as a terminal hands it over: one chunk per line, a last line without its end alone.
 function toChunks(input) {
@@ -233,7 +241,8 @@ function takenWord(word, initial, length) {
   const values = bytes.map((byte) => (byte < 128 ? byte : byte - 256) - ZERO);
   return {
     bytes,
-    text: bytes.map((byte) => (byte > 32 && byte < 127 ? String.fromCharCode(byte) : '\uFFFD')).join(''),
+    text: bytes.map((byte) => (byte > 32 && byte < 127 ? String.fromCharCode(byte) : '\uFFFD'))
+      .join(''),
     values,
     typed: word !== null,
     outside: positionsWhere(length, (p) => !isBit(values[p])),
@@ -245,14 +254,19 @@ function takenWord(word, initial, length) {
 
 const sameList = (a, b) => a.length === b.length && a.every((x, i) => x === b[i]);
 const differing = (a, b) => positionsWhere(a.length, (p) => a[p] !== b[p]);
-const moved = (positions, k) => positions.map((p) => (((p + k) % CODE_LENGTH) + CODE_LENGTH) % CODE_LENGTH).sort((a, b) => a - b);
+// Where positions stand after k rotations to the right (k < 0: back), ascending.
+const moved = (positions, k) => positions
+  .map((p) => (((p + k) % CODE_LENGTH) + CODE_LENGTH) % CODE_LENGTH)
+  .sort((a, b) => a - b);
 const inWindow = (positions) => positions.every((p) => p >= WINDOW_START);
 
 function errorFacts(positions) {
   let span = null;
   for (const first of positions) {
     const length = Math.max(...moved(positions, -first)) + 1;
-    if (span === null || length < span.length) span = { first, last: (first + length - 1) % CODE_LENGTH, length };
+    if (span === null || length < span.length) {
+      span = { first, last: (first + length - 1) % CODE_LENGTH, length };
+    }
   }
   let trapRotation = null;
   for (let k = 0; k < CODE_LENGTH && trapRotation === null && positions.length > 0; k += 1) {
@@ -362,12 +376,13 @@ export function readSteps(output, input) {
 
   read: {
     if (!reader.literal(TEXT.banner)) break read;
-    if (!reader.literal(TEXT.informationRuler) || !reader.literal(TEXT.informationPrompt)) break read;
+    if (!reader.literal(TEXT.informationRuler)) break read;
+    if (!reader.literal(TEXT.informationPrompt)) break read;
     reached('information-prompt', 'information');
 
     if (!reader.literal(TEXT.codeVector)) break read;
     // The code vector is being printed: the program has taken the information word.
-    steps.information = takeTyped([...DEFAULT_INFORMATION].map((c) => c.charCodeAt(0)), INFORMATION_LENGTH);
+    steps.information = takeTyped([...encoder.encode(DEFAULT_INFORMATION)], INFORMATION_LENGTH);
     if (steps.information) noteUnusualWord('information', steps.information);
     const codeVector = reader.row();
     if (codeVector === null) break read;
@@ -381,7 +396,8 @@ export function readSteps(output, input) {
     if (!reader.literal(TEXT.received)) break read;
     steps.errorPattern = takeTyped([], CODE_LENGTH);
     if (steps.errorPattern) {
-      steps.errorPattern.ones = positionsWhere(CODE_LENGTH, (p) => steps.errorPattern.values[p] === 1);
+      const { values } = steps.errorPattern;
+      steps.errorPattern.ones = positionsWhere(CODE_LENGTH, (p) => values[p] === 1);
       noteUnusualWord('errorPattern', steps.errorPattern);
     }
     const received = reader.row();
@@ -452,7 +468,8 @@ function readRotation(reader, steps, noteUnusual) {
   noteUnusual(`rotations.${shift - 1}.word`, word, CODE_LENGTH);
   const received = steps.received.values;
   if (received && rotation.word.values) {
-    rotation.followsReceived = rotation.word.values.every((value, p) => value === received[(p - shift + CODE_LENGTH) % CODE_LENGTH]);
+    rotation.followsReceived = rotation.word.values
+      .every((value, p) => value === received[(p - shift + CODE_LENGTH) % CODE_LENGTH]);
   }
   if (steps.errors) {
     rotation.errorsAt = moved(steps.errors.positions, shift);
@@ -466,8 +483,12 @@ function readRotation(reader, steps, noteUnusual) {
   noteUnusual(`rotations.${shift - 1}.syndrome`, syndrome, PARITY_LENGTH);
   const values = rotation.syndrome.values;
   if (values) {
-    rotation.syndromeOnes = positionsWhere(PARITY_LENGTH, (q) => values[q] === 1).map((q) => WINDOW_START + q);
-    if (rotation.errorsAt) rotation.syndromeShowsErrors = sameList(rotation.syndromeOnes, rotation.errorsAt);
+    // Syndrome position q stands under window position 21 + q.
+    rotation.syndromeOnes = positionsWhere(PARITY_LENGTH, (q) => values[q] === 1)
+      .map((q) => WINDOW_START + q);
+    if (rotation.errorsAt) {
+      rotation.syndromeShowsErrors = sameList(rotation.syndromeOnes, rotation.errorsAt);
+    }
   }
 
   if (!reader.literal(TEXT.weight)) return false;
@@ -492,13 +513,16 @@ function readCorrection(reader, steps, noteUnusual) {
     matchesTransmitted: corrected === transmitted,
     changed: null,
     wrong: null,
-    fromSyndrome: trapped && trapped.syndromeOnes ? moved(trapped.syndromeOnes, -trapped.shift) : null,
+    fromSyndrome: trapped && trapped.syndromeOnes
+      ? moved(trapped.syndromeOnes, -trapped.shift) : null,
   };
   noteUnusual('outcome.corrected', corrected, CODE_LENGTH);
   noteUnusual('outcome.transmitted', transmitted, CODE_LENGTH);
   const values = outcome.corrected.values;
   if (values && steps.received.values) outcome.changed = differing(values, steps.received.values);
-  if (values && outcome.transmitted.values) outcome.wrong = differing(values, outcome.transmitted.values);
+  if (values && outcome.transmitted.values) {
+    outcome.wrong = differing(values, outcome.transmitted.values);
+  }
   steps.outcome = outcome;
   return true;
 }
