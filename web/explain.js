@@ -197,9 +197,9 @@ function rotations(s) {
   for (const r of s.rotations) {
     const extra = { current: r.waiting, trapped: r.trapped === true, shift: r.shift };
     rows.push(wordRow(`rotation-${r.shift}`, String(r.shift), r.word, { error: r.errorsAt },
-      { ...extra, note: r.weight === null ? '' : `w=${r.weight}${r.trapped ? '≤2' : ''}` }));
+      { ...extra, note: r.weight === null ? '' : `w=${r.weight}` }));
     if (r.syndrome) {
-      rows.push(syndromeRow(`rotation-${r.shift}-syndrome`, '', r.syndrome,
+      rows.push(syndromeRow(`rotation-${r.shift}-syndrome`, 's', r.syndrome,
         r.trapped ? r.syndromeOnes : null, { ...extra, under: true }));
     }
   }
