@@ -52,10 +52,17 @@ const dataAttributes = (data = {}) => Object.fromEntries(Object.entries(data)
 
 // A figure is a table for assistive technology (ARIA roles) whose every row is a grid of its
 // own, the same columns in each: a label, 31 positions as wide as the widest value in the
-// figure, a note. So a new row is laid out alone, not the whole table again, and the window's
-// band is one background across all rows.
+// figure, a note. So a new row is laid out alone, not the whole table again. The window's band
+// is the background of its cells (class "window"), which a contrast checker can read.
 const cell = (attributes, ...children) => make('span', { role: 'cell', ...attributes }, ...children);
-const gap = (columns) => cell({ 'aria-colspan': columns, style: `grid-column: span ${columns}` });
+const inWindow = (position) => (position >= INFORMATION_LENGTH ? 'window' : null);
+// Empty cells for positions from..to-1, split where the window begins.
+function gaps(from, to) {
+  const parts = from < INFORMATION_LENGTH && to > INFORMATION_LENGTH ?
+    [[from, INFORMATION_LENGTH], [INFORMATION_LENGTH, to]] : [[from, to]];
+  return parts.filter(([a, b]) => b > a).map(([a, b]) => cell({ 'aria-colspan': b - a,
+    style: `grid-column: span ${b - a}`, class: inWindow(a) }));
+}
 
 function tableHead() {
   const windowLength = CODE_LENGTH - INFORMATION_LENGTH;
@@ -66,7 +73,9 @@ function tableHead() {
       style: `grid-column: span ${windowLength}` }, `okno ${INFORMATION_LENGTH}–${CODE_LENGTH - 1}`),
     cell({}));
   const ruler = make('div', { role: 'row', class: 'ruler' }, cell({}));
-  for (let p = 0; p < CODE_LENGTH; p += 1) ruler.append(make('span', { role: 'columnheader' }, String(p)));
+  for (let p = 0; p < CODE_LENGTH; p += 1) {
+    ruler.append(make('span', { role: 'columnheader', class: inWindow(p) }, String(p)));
+  }
   ruler.append(cell({}));
   return make('div', { role: 'rowgroup' }, bands, ruler);
 }
@@ -83,12 +92,11 @@ function buildRow(row) {
   } else {
     let next = 0;
     for (const { position, text, marks } of row.cells) {
-      if (position > next) element.append(gap(position - next));
-      element.append(cell({ 'data-position': position,
-        'data-mark': marks.length > 0 ? marks.join(' ') : null }, text));
+      element.append(...gaps(next, position), cell({ 'data-position': position,
+        'data-mark': marks.length > 0 ? marks.join(' ') : null, class: inWindow(position) }, text));
       next = position + 1;
     }
-    if (next < CODE_LENGTH) element.append(gap(CODE_LENGTH - next));
+    element.append(...gaps(next, CODE_LENGTH));
   }
   element.append(cell({ class: 'note' }, row.note ?? ''));
   return element;
@@ -119,38 +127,50 @@ function svg(tag, attributes = {}, ...children) {
   return element;
 }
 
-function buildChart({ points, threshold, limit }) {
-  const most = 10; // a syndrome has 10 positions, so no more than 10 ones
-  const x = (shift) => 28 + shift * 10;
-  const y = (weight) => 12 + (most - Math.min(weight, most)) * 8;
-  const last = points.at(-1);
-  const words = points.map((p) => p.weight).join(', ');
+// The chart's scales: rotations 0..limit across, weights 0..10 up (a syndrome has 10 positions).
+const MOST = 10;
+const chartX = (shift) => 28 + shift * 10;
+const chartY = (weight) => 12 + (MOST - Math.min(weight, MOST)) * 8;
+
+// The axes and the threshold, drawn once; updateChart adds the weights.
+function buildChart({ threshold, limit }) {
+  const [x, y] = [chartX, chartY];
   const chart = svg('svg', { viewBox: `0 0 ${x(limit) + 16} ${y(0) + 22}`, class: 'chart',
-    role: 'img', 'aria-label': `Waga syndromu: odebrany ciąg, potem kolejne przesunięcia: ${words}. ` +
-      `Próg: ${threshold}.` });
+    role: 'img' });
   chart.append(
     svg('line', { x1: x(0), y1: y(0), x2: x(limit), y2: y(0), class: 'axis' }),
-    svg('line', { x1: x(0), y1: y(0), x2: x(0), y2: y(most), class: 'axis' }),
+    svg('line', { x1: x(0), y1: y(0), x2: x(0), y2: y(MOST), class: 'axis' }),
     svg('line', { x1: x(0), y1: y(threshold), x2: x(limit), y2: y(threshold), class: 'threshold' }),
     svg('text', { x: x(limit) + 2, y: y(threshold) + 4 }, String(threshold)),
-    svg('text', { x: 2, y: y(most) + 4 }, 'w'),
+    svg('text', { x: 2, y: y(MOST) + 4 }, 'w'),
     svg('text', { x: x(0) - 8, y: y(0) + 4 }, '0'),
-    svg('text', { x: x(0) - 14, y: y(most) + 4 }, String(most)),
+    svg('text', { x: x(0) - 14, y: y(MOST) + 4 }, String(MOST)),
   );
   for (const shift of [0, 5, 10, 15, limit]) {
     chart.append(svg('text', { x: x(shift), y: y(0) + 16, 'text-anchor': 'middle' }, String(shift)));
   }
   chart.append(svg('text', { x: x(limit) + 6, y: y(0) + 16 }, 'k'),
-    svg('polyline', { class: 'weights', points: points.map((p) => `${x(p.shift)},${y(p.weight)}`).join(' ') }));
-  // A point at or under the threshold is a square, the others circles; the last is larger.
-  for (const p of points) {
-    const size = p === last ? 4.5 : 3;
-    chart.append(p.weight <= threshold ?
-      svg('rect', { x: x(p.shift) - size, y: y(p.weight) - size, width: 2 * size, height: 2 * size,
-        class: 'trapped' }) :
-      svg('circle', { cx: x(p.shift), cy: y(p.weight), r: size }));
-  }
+    svg('polyline', { class: 'weights' }), svg('g'));
   return chart;
+}
+
+// A point at or under the threshold is a square, the others circles; the last is larger.
+function buildPoint({ shift, weight, last, threshold }) {
+  const size = last ? 4.5 : 3;
+  return weight <= threshold ?
+    svg('rect', { x: chartX(shift) - size, y: chartY(weight) - size, width: 2 * size,
+      height: 2 * size, class: 'trapped' }) :
+    svg('circle', { cx: chartX(shift), cy: chartY(weight), r: size });
+}
+
+function updateChart(chart, { points, threshold }) {
+  const weights = points.map((p) => p.weight).join(', ');
+  chart.setAttribute('aria-label', 'Waga syndromu: odebrany ciąg, potem kolejne przesunięcia: ' +
+    `${weights}. Próg: ${threshold}.`);
+  chart.querySelector('polyline').setAttribute('points',
+    points.map((p) => `${chartX(p.shift)},${chartY(p.weight)}`).join(' '));
+  const marks = points.map((p, i) => ({ ...p, last: i === points.length - 1, threshold }));
+  reconcile(chart.lastElementChild, marks, (p) => JSON.stringify(p), buildPoint);
 }
 
 // --- Drawing ----------------------------------------------------------------------------------
@@ -173,8 +193,10 @@ function reconcile(container, items, keyOf, build, update = null) {
   while (container.children.length > items.length) container.lastElementChild.remove();
 }
 
+// A figure or the chart is kept and updated; a paragraph is replaced when its text changes.
 function partKey(part) {
   if (part.figure) return `figure ${part.figure.caption}`;
+  if (part.chart) return 'chart';
   return JSON.stringify(part);
 }
 
@@ -185,6 +207,7 @@ function buildPart(part) {
 }
 
 function updatePart(node, part) {
+  if (part.chart) updateChart(node.firstElementChild, part.chart);
   if (!part.figure) return;
   const table = node.firstElementChild;
   const width = `${widest(part.figure.rows)}ch`;
