@@ -284,9 +284,11 @@ function uncorrectable(s) {
     tone: 'verdict', data: { outcome: 'uncorrectable' } });
     return parts;
   }
-  parts.push({ text: `Żadne z ${s.rotations.length} przesunięć nie sprowadziło wagi do 2` +
-    (e ? ' ani nie wprowadziło wszystkich błędów naraz do okna' : '') +
-    `. Program kończy bez korekcji.`, tone: 'verdict', data: { outcome: 'uncorrectable' } });
+  parts.push({ text: `Po ${s.rotations.length} przesunięciach waga wciąż > 2: słowa nie da się ` +
+    'skorygować.', tone: 'verdict', data: { outcome: 'uncorrectable' } });
+  if (e) {
+    parts.push({ text: 'Żadne przesunięcie nie wprowadziło wszystkich błędów naraz do okna.' });
+  }
   if (e && e.span) {
     const { first, last, length } = e.span;
     const data = { spanFirst: first, spanLast: last, spanLength: length };

@@ -233,14 +233,17 @@ function latest() {
   return last;
 }
 
-// Beside the terminal the view scrolls on its own: keep the latest step in sight.
+// Beside the terminal the view scrolls on its own: keep the latest step in sight, below the
+// head that stays at its top.
 function reveal() {
   const target = latest();
   if (!target || view.scrollHeight <= view.clientHeight + 1) return;
-  const box = view.getBoundingClientRect();
+  const margin = 8;
+  const top = view.getBoundingClientRect().top + heading.parentElement.offsetHeight + margin;
+  const bottom = view.getBoundingClientRect().bottom - margin;
   const place = target.getBoundingClientRect();
-  if (place.bottom > box.bottom) view.scrollTop += Math.min(place.bottom - box.bottom, place.top - box.top);
-  else if (place.top < box.top) view.scrollTop -= box.top - place.top;
+  if (place.bottom > bottom) view.scrollTop += Math.min(place.bottom - bottom, place.top - top);
+  else if (place.top < top) view.scrollTop -= top - place.top;
 }
 
 function show(detail) {
