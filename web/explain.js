@@ -32,6 +32,8 @@ function plural(n, one, few, many) {
   return n % 10 >= 2 && n % 10 <= 4 && (tens < 12 || tens > 14) ? few : many;
 }
 const count = (n, one, few, many) => `${n} ${plural(n, one, few, many)}`;
+// After "po": "1 przesunięciu", "5 przesunięciach".
+const afterShifts = (n) => count(n, 'przesunięciu', 'przesunięciach', 'przesunięciach');
 function list(items) {
   if (items.length <= 1) return items.join('');
   return `${items.slice(0, -1).join(', ')} i ${items.at(-1)}`;
@@ -41,6 +43,7 @@ const atPositions = (ps) => `${ps.length === 1 ? 'na pozycji' : 'na pozycjach'} 
 // "pozycja 16", "pozycje 0 i 29"
 const positionsNamed = (ps) => `${ps.length === 1 ? 'pozycja' : 'pozycje'} ${list(ps)}`;
 const inInformation = (ps) => ps.filter((p) => p < INFORMATION_LENGTH);
+const tooMany = (n, verb = 'jest') => `Błędów ${verb} ${n}, a kod poprawia co najwyżej dwa.`;
 const sameList = (a, b) => a.length === b.length && a.every((x, i) => x === b[i]);
 
 // --- Figures ------------------------------------------------------------------------------
@@ -92,12 +95,13 @@ function spanRow(span) {
 // --- Sentences about values other than 0 and 1 ---------------------------------------------
 
 function outsideNote(word, where) {
-  const typed = (p) => (word.text[p] === '\uFFFD' ? `bajt ${word.bytes[p]}` : `„${word.text[p]}”`);
+  const typed = (p) => (word.text[p] === '\uFFFD' ? `bajt ${word.bytes[p]}` :
+    `„${word.text[p]}”`);
   const which = word.outside.map((p) => `${p} (${typed(p)} = ${word.values[p]})`);
   return {
-    text: `${where} wpisano wartość spoza 0 i 1 ${atPositions(which)}. Program bierze każdy ` +
-      'znak jako liczbę (kod znaku − 48) i drukuje ją tak, jak jest; widok pokazuje wydrukowane ' +
-      'cyfry bez zmian i mówi tylko to, co z nich wynika.',
+    text: `${where} wpisano wartość spoza 0 i 1 ${atPositions(which)}. Program bierze ` +
+      'każdy znak jako liczbę (kod znaku − 48) i drukuje ją tak, jak jest; widok pokazuje ' +
+      'wydrukowane cyfry bez zmian i mówi tylko to, co z nich wynika.',
     tone: 'unusual',
     data: { unusual: word.outside.join(' ') },
   };
@@ -107,15 +111,16 @@ function outsideNote(word, where) {
 
 function encoding(s) {
   const parts = [
-    { text: `Słowo informacyjne i(x) to 21 bitów na pozycjach 0–20. Część kontrolna (${WINDOW}) ` +
-      'to reszta z dzielenia i(x)·x^{10} przez g(x) = x^{10} + x^{9} + x^{8} + x^{6} + ' +
-      'x^{5} + x^{3} + 1.' },
+    { text: 'Słowo informacyjne i(x) to 21 bitów na pozycjach 0–20. Część kontrolna ' +
+      `(${WINDOW}) to reszta z dzielenia i(x)·x^{10} przez g(x) = x^{10} + x^{9} + x^{8} + ` +
+      'x^{6} + x^{5} + x^{3} + 1.' },
     { text: 'Pozycje liczymy od 0 z lewej: pozycja p to współczynnik przy x^{30−p}.' },
     { figure: { caption: 'c: wektor kodowy, jak go wydrukował program.',
       rows: [wordRow('code-vector', 'c', s.codeVector)] } },
   ];
   if (s.information && !s.information.typed) {
-    parts.push({ text: 'Nie wpisano słowa: program wziął swoje słowo domyślne.', tone: 'note' });
+    parts.push({ text: 'Nie wpisano słowa: program wziął swoje słowo domyślne.',
+      tone: 'note' });
   }
   if (s.information && s.information.outside.length > 0) {
     parts.push(outsideNote(s.information, 'W słowie informacyjnym'));
@@ -130,7 +135,9 @@ function encoding(s) {
 function error(s) {
   const e = s.errors;
   const rows = [wordRow('code-vector', 'c', s.codeVector)];
-  if (s.errorPattern) rows.push(typedRow('error-pattern', 'e', s.errorPattern, { error: s.errorPattern.ones }));
+  if (s.errorPattern) {
+    rows.push(typedRow('error-pattern', 'e', s.errorPattern, { error: s.errorPattern.ones }));
+  }
   rows.push(wordRow('received', 'r', s.received, { error: e && e.positions }));
   const parts = [{ figure: { caption: 'c: wektor kodowy; e: błąd (wzorzec dopełniony zerami ' +
     'lub obcięty do 31 znaków); r = c + e: odebrany ciąg.', rows } }];
@@ -138,7 +145,9 @@ function error(s) {
     const { ones } = s.errorPattern;
     parts.push({ text: ones.length === 0 ? 'Wzorzec błędu nie ma jedynek.' :
       `Jedynki wzorca błędu: ${positionsNamed(ones)}.`, data: { ones: ones.join(' ') } });
-    if (s.errorPattern.outside.length > 0) parts.push(outsideNote(s.errorPattern, 'We wzorcu błędu'));
+    if (s.errorPattern.outside.length > 0) {
+      parts.push(outsideNote(s.errorPattern, 'We wzorcu błędu'));
+    }
   }
   if (!e) {
     parts.push({ text: 'Tych wierszy nie da się jednoznacznie podzielić na 31 pozycji, więc ' +
@@ -150,8 +159,8 @@ function error(s) {
       data: { errors: e.positions.join(' ') } });
     if (s.errorPattern && !sameList(s.errorPattern.ones, e.positions)) {
       // With values 0 and 1 alone, r = c + e differs from c exactly at e's ones.
-      parts.push({ text: 'Różnice nie leżą dokładnie pod jedynkami wzorca: to skutek wartości ' +
-        'spoza 0 i 1, które program dodaje jak liczby.', tone: 'unusual' });
+      parts.push({ text: 'Różnice nie leżą dokładnie pod jedynkami wzorca: to skutek ' +
+        'wartości spoza 0 i 1, które program dodaje jak liczby.', tone: 'unusual' });
     }
   }
   return { id: 'error', title: 'Błąd', parts };
@@ -170,23 +179,26 @@ function syndrome(s) {
   if (s.verdict === 'correction') {
     parts.push({ text: `Waga ${s.weight} > 2: program zaczyna korekcję.`, tone: 'verdict',
       data: { verdict: 'correction' } });
-    parts.push({ text: 'Przy najwyżej dwóch błędach to znak błędu w części informacyjnej: ' +
-      'błędy w samej części kontrolnej są swoim syndromem i dają wagę najwyżej 2.' });
+    parts.push({ text: 'Przy najwyżej dwóch błędach to znak błędu w części ' +
+      'informacyjnej: błędy w samej części kontrolnej są swoim syndromem i dają wagę ' +
+      'najwyżej 2.' });
   } else if (s.verdict === 'no-correction') {
     parts.push({ text: `Waga ${s.weight} ≤ 2: program niczego nie poprawia.`, tone: 'verdict',
       data: { verdict: 'no-correction' } });
-    parts.push({ text: 'Przy najwyżej dwóch błędach część informacyjna jest wtedy bez błędu.' });
+    parts.push({ text: 'Przy najwyżej dwóch błędach część informacyjna jest wtedy bez ' +
+      'błędu.' });
     if (e && e.parityOnly) {
-      parts.push({ text: `Błąd stoi tylko w części kontrolnej (${positionsNamed(e.positions)})` +
-        (s.syndromeShowsErrors ? ': syndrom jest dokładnie tym błędem, jedynka pod jedynką.' : '.') +
-        ' Program go nie poprawia, bo informacja dotarła cała.', tone: 'note',
+      const shown = ': syndrom jest dokładnie tym błędem, jedynka pod jedynką.';
+      parts.push({ text: 'Błąd stoi tylko w części kontrolnej ' +
+        `(${positionsNamed(e.positions)})${s.syndromeShowsErrors ? shown : '.'} Program go ` +
+        'nie poprawia, bo informacja dotarła cała.', tone: 'note',
         data: { parityOnly: e.positions.join(' ') } });
     } else if (e && inInformation(e.positions).length > 0) {
-      const plain = s.unusual.length === 0;
-      parts.push({ text: `Odebrany ciąg różni się jednak od wektora kodowego w części ` +
-        `informacyjnej (${positionsNamed(inInformation(e.positions))}), a syndrom tego nie ` +
-        'pokazał.' + (plain ? ` Błędów jest ${e.positions.length}, a kod poprawia co najwyżej ` +
-        'dwa.' : ''), tone: 'note', data: { missed: inInformation(e.positions).join(' ') } });
+      const missed = inInformation(e.positions);
+      parts.push({ text: 'Odebrany ciąg różni się jednak od wektora kodowego w części ' +
+        `informacyjnej (${positionsNamed(missed)}), a syndrom tego nie pokazał.` +
+        (s.unusual.length === 0 ? ` ${tooMany(e.positions.length)}` : ''), tone: 'note',
+      data: { missed: missed.join(' ') } });
     }
   }
   return { id: 'syndrome', title: 'Syndrom i waga', parts };
@@ -204,32 +216,34 @@ function rotations(s) {
     }
   }
   const points = [{ shift: 0, weight: s.weight },
-    ...s.rotations.filter((r) => r.weight !== null).map((r) => ({ shift: r.shift, weight: r.weight }))];
+    ...s.rotations.filter((r) => r.weight !== null)
+      .map((r) => ({ shift: r.shift, weight: r.weight }))];
   return { id: 'rotations', title: 'Przesunięcia', parts: [
-    { text: 'Kod jest cykliczny: syndrom przesuniętego słowa to syndrom przesuniętego błędu. ' +
-      `Każde przesunięcie w prawo przenosi błąd z pozycji p na (p + 1) mod 31. Gdy wszystkie ` +
-      `błędy staną w oknie ${WINDOW}, syndrom jest samym błędem i ma wagę najwyżej 2.` },
+    { text: 'Kod jest cykliczny: syndrom przesuniętego słowa to syndrom przesuniętego ' +
+      'błędu. Każde przesunięcie w prawo przenosi błąd z pozycji p na (p + 1) mod 31. Gdy ' +
+      `wszystkie błędy staną w oknie ${WINDOW}, syndrom jest samym błędem i ma wagę ` +
+      'najwyżej 2.' },
     { chart: { points, threshold: CORRECTABLE_WEIGHT, limit: MOST_ROTATIONS } },
-    { figure: { caption: 'Po lewej liczba przesunięć, pod każdym słowem jego syndrom, po prawej ' +
-      'waga w.', rows } },
+    { figure: { caption: 'Po lewej liczba przesunięć, pod każdym słowem jego syndrom, po ' +
+      'prawej waga w.', rows } },
   ] };
 }
 
 function trapped(s, r) {
   const e = s.errors;
   const data = { trapped: r.shift };
-  const head = { text: `Złapane po ${count(r.shift, 'przesunięciu', 'przesunięciach',
-    'przesunięciach')}: waga ${r.weight} ≤ 2.`, tone: 'verdict', data };
+  const head = { text: `Złapane po ${afterShifts(r.shift)}: waga ${r.weight} ≤ 2.`,
+    tone: 'verdict', data };
   if (r.errorsInWindow && r.syndromeShowsErrors) {
-    return [head, { text: `Wszystkie błędy stoją teraz w oknie (${positionsNamed(r.errorsAt)}), ` +
-      'więc syndrom jest tam wzorcem błędu: jego jedynki stoją dokładnie pod błędami.' }];
+    return [head, { text: 'Wszystkie błędy stoją teraz w oknie ' +
+      `(${positionsNamed(r.errorsAt)}), więc syndrom jest tam wzorcem błędu: jego jedynki ` +
+      'stoją dokładnie pod błędami.' }];
   }
   if (r.errorsAt && r.syndromeOnes && !r.errorsInWindow) {
-    const plain = s.unusual.length === 0;
-    return [head, { text: `Ale błędy stoją ${atPositions(r.errorsAt)}, nie wszystkie w oknie. ` +
-      `Jedynki syndromu stoją pod ${list(r.syndromeOnes) || 'żadną pozycją'}: tam program ` +
-      'zmieni bity, choć błędów tam nie ma.' + (plain ? ` Błędów jest ${e.positions.length}, ` +
-      'a kod poprawia co najwyżej dwa.' : ''), tone: 'note' }];
+    return [head, { text: `Ale błędy stoją ${atPositions(r.errorsAt)}, nie wszystkie w ` +
+      `oknie. Jedynki syndromu stoją pod ${list(r.syndromeOnes) || 'żadną pozycją'}: tam ` +
+      'program zmieni bity, choć błędów tam nie ma.' +
+      (s.unusual.length === 0 ? ` ${tooMany(e.positions.length)}` : ''), tone: 'note' }];
   }
   return [head, { text: 'Program uznaje, że błędy stoją w oknie, i poprawi bity pod ' +
     'jedynkami syndromu.' }];
@@ -262,8 +276,8 @@ function corrected(s, o) {
     (o.wrong ? ` ${atPositions(o.wrong)}.` : '.'), tone: 'verdict',
   data: { outcome: 'miscorrected', wrong: o.wrong ? o.wrong.join(' ') : '' } });
   if (s.unusual.length === 0 && e && e.positions.length > 2) {
-    parts.push({ text: `Błędów było ${e.positions.length}, a kod poprawia co najwyżej dwa. ` +
-      'Korekcja „udała się”, ale dała inne słowo kodowe niż nadane.', tone: 'note' });
+    parts.push({ text: `${tooMany(e.positions.length, 'było')} Korekcja „udała się”, ale ` +
+      'dała inne słowo kodowe niż nadane.', tone: 'note' });
   }
   if (o.transmitted.outside && o.transmitted.outside.length > 0) {
     parts.push({ text: `Nadany ciąg ma ${atPositions(o.transmitted.outside)} wartość spoza ` +
@@ -278,34 +292,37 @@ function uncorrectable(s) {
   const parts = [];
   if (inWindow) {
     // With values 0 and 1 and at most two errors in the window, the weight is at most 2.
-    parts.push({ text: `Po ${count(inWindow.shift, 'przesunięciu', 'przesunięciach', 'przesunięciach')} ` +
-      'wszystkie błędy stały w oknie, ale waga nie spadła do 2' + (s.unusual.length === 0 ?
-        `: błędów jest ${e.positions.length}, a kod poprawia co najwyżej dwa.` : '.'),
-    tone: 'verdict', data: { outcome: 'uncorrectable' } });
+    parts.push({ text: `Po ${afterShifts(inWindow.shift)} wszystkie błędy stały w oknie, ale ` +
+      'waga nie spadła do 2: słowa nie da się skorygować.', tone: 'verdict',
+    data: { outcome: 'uncorrectable' } });
+    if (s.unusual.length === 0) parts.push({ text: tooMany(e.positions.length) });
     return parts;
   }
-  parts.push({ text: `Po ${s.rotations.length} przesunięciach waga wciąż > 2: słowa nie da się ` +
+  parts.push({ text: `Po ${afterShifts(s.rotations.length)} waga wciąż > 2: słowa nie da się ` +
     'skorygować.', tone: 'verdict', data: { outcome: 'uncorrectable' } });
   if (e) {
-    parts.push({ text: 'Żadne przesunięcie nie wprowadziło wszystkich błędów naraz do okna.' });
+    parts.push({ text: 'Żadne przesunięcie nie wprowadziło wszystkich błędów naraz do ' +
+      'okna.' });
   }
   if (e && e.span) {
     const { first, last, length } = e.span;
     const data = { spanFirst: first, spanLast: last, spanLength: length };
     let why;
     if (e.trapRotation === null) {
-      why = `To więcej niż 10 pozycji okna: żadne przesunięcie nie zmieści ich w nim naraz.`;
+      why = 'To więcej niż 10 pozycji okna: żadne przesunięcie nie zmieści ich w nim naraz.';
+    } else if (e.trapRotation === 0) {
+      why = 'Stały w oknie już w odebranym ciągu, a przesunięcia je z niego wyprowadziły.';
     } else {
-      why = `Do okna weszłyby razem dopiero po ${e.trapRotation}. przesunięciu, a program robi ` +
-        `najwyżej ${MOST_ROTATIONS}.`;
+      why = `Do okna weszłyby razem dopiero po ${e.trapRotation}. przesunięciu, a program ` +
+        `robi najwyżej ${MOST_ROTATIONS}.`;
     }
-    parts.push({ figure: { caption: 'r: odebrany ciąg; ⟷: odcinek, najkrótszy łuk (liczony w ' +
-      'kółko, po 30 jest 0), który obejmuje wszystkie błędy.', rows: [
+    parts.push({ figure: { caption: 'r: odebrany ciąg; ⟷: odcinek, najkrótszy łuk (liczony ' +
+      'w kółko, po 30 jest 0), który obejmuje wszystkie błędy.', rows: [
       wordRow('received', 'r', s.received, { error: e.positions }), spanRow(e.span)] } });
     parts.push({ text: `Błędy ${atPositions(e.positions)} zajmują odcinek od ${first} do ` +
       `${last}, w kółko: ${count(length, 'pozycję', 'pozycje', 'pozycji')}. ${why}` +
-      (e.positions.length > 2 && s.unusual.length === 0 ? ` Poza tym błędów jest ` +
-        `${e.positions.length}, a kod poprawia co najwyżej dwa.` : ''), data });
+      (e.positions.length > 2 && s.unusual.length === 0 ? ` ${tooMany(e.positions.length)}` :
+        ''), data });
   }
   return parts;
 }
@@ -314,8 +331,8 @@ function now(s, exited) {
   const last = s.rotations.at(-1);
   switch (s.waiting) {
     case 'information': return 'Program czeka na słowo informacyjne: 21 bitów, 0 lub 1.';
-    case 'error': return 'Program czeka na wzorzec błędu: 31 bitów, 1 tam, gdzie ma być błąd ' +
-      '(0 na początku to pozycja 0).';
+    case 'error': return 'Program czeka na wzorzec błędu: 31 bitów, 1 tam, gdzie ma być ' +
+      'błąd (pierwszy znak to pozycja 0).';
     case 'rotation': return `Przesunięcie ${last.shift}: program czeka na Enter.`;
     case 'closing': return exited ? 'Program zakończył działanie.' :
       'Koniec programu: czeka na ostatni Enter.';

@@ -54,7 +54,8 @@ const dataAttributes = (data = {}) => Object.fromEntries(Object.entries(data)
 // own, the same columns in each: a label, 31 positions as wide as the widest value in the
 // figure, a note. So a new row is laid out alone, not the whole table again. The window's band
 // is the background of its cells (class "window"), which a contrast checker can read.
-const cell = (attributes, ...children) => make('span', { role: 'cell', ...attributes }, ...children);
+const cell = (attributes, ...children) => make('span', { role: 'cell', ...attributes },
+  ...children);
 const inWindow = (position) => (position >= INFORMATION_LENGTH ? 'window' : null);
 // Empty cells for positions from..to-1, split where the window begins.
 function gaps(from, to) {
@@ -68,9 +69,11 @@ function tableHead() {
   const windowLength = CODE_LENGTH - INFORMATION_LENGTH;
   const bands = make('div', { role: 'row', class: 'bands' }, cell({}),
     make('span', { role: 'columnheader', 'aria-colspan': INFORMATION_LENGTH,
-      style: `grid-column: span ${INFORMATION_LENGTH}` }, `informacja 0–${INFORMATION_LENGTH - 1}`),
+      style: `grid-column: span ${INFORMATION_LENGTH}` },
+    `informacja 0–${INFORMATION_LENGTH - 1}`),
     make('span', { role: 'columnheader', 'aria-colspan': windowLength, class: 'window',
-      style: `grid-column: span ${windowLength}` }, `okno ${INFORMATION_LENGTH}–${CODE_LENGTH - 1}`),
+      style: `grid-column: span ${windowLength}` },
+    `okno ${INFORMATION_LENGTH}–${CODE_LENGTH - 1}`),
     cell({}));
   const ruler = make('div', { role: 'row', class: 'ruler' }, cell({}));
   for (let p = 0; p < CODE_LENGTH; p += 1) {
@@ -105,7 +108,9 @@ function buildRow(row) {
 // The widest value in a figure's rows, in characters: the width of its position columns.
 function widest(rows) {
   let width = 1;
-  for (const row of rows) for (const { text } of row.cells ?? []) width = Math.max(width, text.length);
+  for (const row of rows) {
+    for (const { text } of row.cells ?? []) width = Math.max(width, text.length);
+  }
   return width;
 }
 
@@ -113,9 +118,9 @@ let figures = 0;
 function buildFigure(figure) {
   figures += 1;
   const caption = `figure-${figures}`;
-  return make('figure', {}, make('div', { class: 'words', role: 'table', 'aria-describedby': caption },
-    tableHead(), make('div', { role: 'rowgroup' })),
-  make('figcaption', { id: caption }, figure.caption));
+  const table = make('div', { class: 'words', role: 'table', 'aria-describedby': caption },
+    tableHead(), make('div', { role: 'rowgroup' }));
+  return make('figure', {}, table, make('figcaption', { id: caption }, figure.caption));
 }
 
 // --- The chart of the weight per rotation -----------------------------------------------------
@@ -147,7 +152,8 @@ function buildChart({ threshold, limit }) {
     svg('text', { x: x(0) - 14, y: y(MOST) + 4 }, String(MOST)),
   );
   for (const shift of [0, 5, 10, 15, limit]) {
-    chart.append(svg('text', { x: x(shift), y: y(0) + 16, 'text-anchor': 'middle' }, String(shift)));
+    chart.append(svg('text', { x: x(shift), y: y(0) + 16, 'text-anchor': 'middle' },
+      String(shift)));
   }
   chart.append(svg('text', { x: x(limit) + 6, y: y(0) + 16 }, 'k'),
     svg('polyline', { class: 'weights' }), svg('g'));
@@ -203,7 +209,8 @@ function partKey(part) {
 function buildPart(part) {
   if (part.figure) return buildFigure(part.figure);
   if (part.chart) return make('div', {}, buildChart(part.chart));
-  return make('p', { class: part.tone ?? null, ...dataAttributes(part.data) }, ...richText(part.text));
+  return make('p', { class: part.tone ?? null, ...dataAttributes(part.data) },
+    ...richText(part.text));
 }
 
 function updatePart(node, part) {

@@ -386,8 +386,8 @@ const listed = (times) => `${times.map((t) => t.toFixed(1)).join(', ')} ms (medi
 let served;
 test('the 22-rotation session at a desktop, the terminal beside the view', async () => {
   served = await twentyTwoRotations(address, desktop);
-  figures.push(`site, 1024 px, view beside: Enter at the last five pauses ${listed(served.lastFive)}` +
-               `, of it the view ${listed(served.viewLastFive)}`);
+  figures.push('site, 1024 px, view beside: Enter at the last five pauses ' +
+               `${listed(served.lastFive)}, of it the view ${listed(served.viewLastFive)}`);
 });
 
 test('bch.html from disk at a phone, by touch: the same session gives the same screens',
@@ -417,7 +417,8 @@ function viewFacts(page) {
   return page.evaluate(() => {
     const marks = {};
     for (const cell of document.querySelectorAll('#view-steps [data-mark]')) {
-      const row = `${cell.closest('section').id.slice(5)}.${cell.closest('[role="row"]').dataset.row}`;
+      const section = cell.closest('section').id.slice(5);
+      const row = `${section}.${cell.closest('[role="row"]').dataset.row}`;
       for (const mark of cell.dataset.mark.split(' ')) {
         ((marks[row] ??= {})[mark] ??= []).push(Number(cell.dataset.position));
       }
@@ -430,7 +431,8 @@ function viewFacts(page) {
     return { marks, data, text: document.getElementById('view-steps').textContent,
              trapped: words('[data-trapped]:not(.under)').map((row) => Number(row.dataset.shift)),
              rotations: words('[data-shift]:not(.under)').length,
-             sections: [...document.querySelectorAll('#view-steps > section')].map((s) => s.id.slice(5)) };
+             sections: [...document.querySelectorAll('#view-steps > section')]
+               .map((section) => section.id.slice(5)) };
   });
 }
 
@@ -449,7 +451,8 @@ async function assertViewShown(page, viewport) {
     assert.equal(terminal.width, 0, 'the terminal beside the view on a phone');
     assert.ok(view.width > viewport.width - 40, `the view is ${view.width} px wide`);
   } else {
-    assert.ok(view.left >= terminal.right && view.width > 400, 'the view is not beside the terminal');
+    assert.ok(view.left >= terminal.right && view.width > 400,
+              'the view is not beside the terminal');
   }
 }
 
@@ -494,7 +497,8 @@ const viewSessions = [
     says: /odcinek od 29 do 0.*dopiero po 23\. przesunięciu/, axe: true },
   { name: 'three errors at 0, 1 and 3, miscorrected: the differing positions listed',
     lines: ['0'.repeat(21), '1101', ...enters(14)], trappedAt: 14,
-    marks: { 'error.received': { error: [0, 1, 3] }, 'rotations.rotation-14': { error: [14, 15, 17] },
+    marks: { 'error.received': { error: [0, 1, 3] },
+      'rotations.rotation-14': { error: [14, 15, 17] },
       'rotations.rotation-14-syndrome': { changed: [21, 29] },
       'result.corrected': { error: [0, 1, 3, 7, 15], changed: [7, 15] } },
     data: { trapped: '14', outcome: 'miscorrected', wrong: '0 1 3 7 15' },
@@ -502,7 +506,8 @@ const viewSessions = [
   { name: 'an error at 21, in the parity part only: no trapping',
     lines: [information, '0000000000000000000001', ''],
     marks: { 'error.received': { error: [21] }, 'syndrome.received': { error: [21] } },
-    data: { verdict: 'no-correction', parityOnly: '21' }, says: /syndrom jest dokładnie tym błędem/ },
+    data: { verdict: 'no-correction', parityOnly: '21' },
+    says: /syndrom jest dokładnie tym błędem/ },
   { name: 'a 2 typed in the information word',
     lines: ['2', '0', ...enters(21)], trappedAt: 21,
     marks: { 'encoding.code-vector': { outside: [0] }, 'error.received': { error: [0] },

@@ -73,8 +73,10 @@ const KNOWN = {
     says: /Błędów było 3, a kod poprawia co najwyżej dwa/,
     marks: { 'result.corrected': { error: [0, 1, 3, 7, 15], changed: [7, 15] } } },
   errors_at_0_and_29_uncorrectable: { outcome: 'uncorrectable', spanFirst: 29, spanLast: 0,
-    spanLength: 3, says: /dopiero po 23\. przesunięciu/, marks: { 'result.span': { span: [0, 29, 30] } } },
-  pauses_at_end_of_input: { outcome: 'uncorrectable', spanLength: 11, says: /więcej niż 10 pozycji/ },
+    spanLength: 3, says: /dopiero po 23\. przesunięciu/,
+    marks: { 'result.span': { span: [0, 29, 30] } } },
+  pauses_at_end_of_input: { outcome: 'uncorrectable', spanLength: 11,
+    says: /więcej niż 10 pozycji/ },
   digit_two_in_information: { unusual: '0', outcome: 'miscorrected', wrong: '0',
     marks: { 'encoding.code-vector': { outside: [0] } } },
   // Three typed values outside 0/1: no claim that three errors beat the code.
@@ -86,7 +88,9 @@ test('named transcripts: verdicts, outcomes, spans and marks', () => {
     const { input, output } = load(name);
     const { sections, data, rows, texts } = facts(explain(readSteps(output, input), true));
     const { marks = {}, says, unsaid, sections: count, ...attributes } = expected;
-    for (const [key, value] of Object.entries(attributes)) assert.equal(data[key], value, `${name}: ${key}`);
+    for (const [key, value] of Object.entries(attributes)) {
+      assert.equal(data[key], value, `${name}: ${key}`);
+    }
     for (const [row, expectedMarks] of Object.entries(marks)) {
       assert.deepEqual(rows[row], expectedMarks, `${name}: ${row}`);
     }
