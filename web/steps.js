@@ -32,7 +32,9 @@
 //   codeVector   Row of 31 values
 //   errorPattern the error pattern as the program took it, 31 positions, like information, with
 //                ones: the positions of the value 1
-//   received     Row of 31; syndrome: Row of 10; weight: the printed syndrome weight
+//   received     Row of 31; syndrome: Row of 10; weight: the printed syndrome weight;
+//                syndromeOnes, syndromeShowsErrors: as for a rotation (below), with the errors
+//                where they stand in the received word
 //   verdict      'no-correction' (weight 2 or less) or 'correction'
 //   errors       once codeVector and received are split: { positions: where the received value
 //                differs from the code vector's, parityOnly: positions is not empty and all lie in
@@ -351,7 +353,8 @@ export function readSteps(output, input) {
   const steps = {
     stage: 'start', waiting: null, partial: '', unexpected: null,
     information: null, codeVector: null, errorPattern: null,
-    received: null, syndrome: null, weight: null, verdict: null, errors: null,
+    received: null, syndrome: null, syndromeOnes: null, syndromeShowsErrors: null, weight: null,
+    verdict: null, errors: null,
     rotations: [], outcome: null, closing: false, unusual: [], warnings: [],
   };
   // A row holds only zeros and ones exactly when it is that many characters, each 0 or 1 (a
@@ -414,6 +417,7 @@ export function readSteps(output, input) {
     if (syndrome === null) break read;
     steps.syndrome = readRow(syndrome, PARITY_LENGTH);
     noteUnusual('syndrome', syndrome, PARITY_LENGTH);
+    Object.assign(steps, syndromeFacts(steps.syndrome, steps.errors && steps.errors.positions));
     if (!reader.literal(TEXT.weight)) break read;
     steps.weight = reader.number();
     if (steps.weight === null) break read;
@@ -454,6 +458,16 @@ export function readSteps(output, input) {
   return steps;
 }
 
+// Where a syndrome's ones stand and whether they stand exactly under the errors (errorsAt, the
+// errors' positions in the same word, or null where they are not known).
+function syndromeFacts(syndrome, errorsAt) {
+  const values = syndrome.values;
+  if (!values) return { syndromeOnes: null, syndromeShowsErrors: null };
+  // Syndrome position q stands under window position 21 + q.
+  const ones = positionsWhere(PARITY_LENGTH, (q) => values[q] === 1).map((q) => WINDOW_START + q);
+  return { syndromeOnes: ones, syndromeShowsErrors: errorsAt ? sameList(ones, errorsAt) : null };
+}
+
 // One rotation, after its label: the rotated word, its syndrome and weight, and the pause.
 function readRotation(reader, steps, noteUnusual) {
   const shift = steps.rotations.length + 1;
@@ -481,15 +495,7 @@ function readRotation(reader, steps, noteUnusual) {
   if (syndrome === null) return false;
   rotation.syndrome = readRow(syndrome, PARITY_LENGTH);
   noteUnusual(`rotations.${shift - 1}.syndrome`, syndrome, PARITY_LENGTH);
-  const values = rotation.syndrome.values;
-  if (values) {
-    // Syndrome position q stands under window position 21 + q.
-    rotation.syndromeOnes = positionsWhere(PARITY_LENGTH, (q) => values[q] === 1)
-      .map((q) => WINDOW_START + q);
-    if (rotation.errorsAt) {
-      rotation.syndromeShowsErrors = sameList(rotation.syndromeOnes, rotation.errorsAt);
-    }
-  }
+  Object.assign(rotation, syndromeFacts(rotation.syndrome, rotation.errorsAt));
 
   if (!reader.literal(TEXT.weight)) return false;
   rotation.weight = reader.number();

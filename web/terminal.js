@@ -65,6 +65,8 @@ probe.textContent = '0'.repeat(100);
 screen.after(probe);
 
 function fit() {
+  // Hidden (a narrow screen shows the teaching view instead): keep the columns it has.
+  if (screen.parentElement.clientWidth === 0) return;
   const text = document.createRange();
   text.selectNodeContents(probe);
   const cell = text.getBoundingClientRect().width / probe.textContent.length;

@@ -3,9 +3,11 @@
 // (BCH_PAGE, bch.html): whole sessions typed key by key and checked on the screen after every
 // step, at a desktop and at a phone viewport, where no line may reach past the screen and the
 // typed word stands under its ruler; the link and a reload give the same screen; keys after
-// the end change nothing; Ctrl-D, paste, a new run, focus, loading; axe-core finds nothing;
-// no error in the page's console. It prints the figures: the first prompt (cold and warm) of
-// both pages, the time per Enter late in a 22-rotation session, and the pages' sizes.
+// the end change nothing; Ctrl-D, paste, a new run, focus, loading; the teaching view beside
+// the terminal (its marks and verdicts, "Cofnij", "Zapisz przebieg", the phone's switch);
+// axe-core finds nothing, in the light and the dark colour scheme; no error in the page's
+// console. It prints the figures: the first prompt (cold and warm) of both pages, the time per
+// Enter late in a 22-rotation session (and the view's share of it), and the pages' sizes.
 import assert from 'node:assert/strict';
 import { readFile, readdir, stat } from 'node:fs/promises';
 import { createServer } from 'node:http';
@@ -14,6 +16,7 @@ import { extname, join, normalize, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { after, before, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
+import { runProgram } from '../../web/engine.js';
 
 const site = process.env.BCH_SITE;
 const onePage = pathToFileURL(resolve(process.env.BCH_PAGE)).href;
@@ -28,6 +31,7 @@ const banner = `${'-'.repeat(18)} Kod BCH ${'-'.repeat(18)}\n${' '.repeat(48)}${
   "Podaj ciag do wyslania (21 znakow '0' lub '1'): ";
 let server;
 let browser;
+let darkBrowser = null; // Firefox in the dark scheme (its pages cannot be switched one by one)
 let address;
 let holdProgram = null; // while set, the server keeps bch.wasm back until it resolves
 
@@ -56,12 +60,28 @@ before(async () => {
 });
 after(async () => {
   await browser?.close();
+  await darkBrowser?.close();
   server?.close();
 });
 
+// A page in the light or the dark colour scheme.
+async function newPage(scheme) {
+  if (scheme === 'light') return browser.newPage();
+  if (browserName !== 'firefox') {
+    const page = await browser.newPage();
+    await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
+    return page;
+  }
+  darkBrowser ??= await puppeteer.launch({ browser: 'firefox', executablePath: process.env.FIREFOX,
+    extraPrefsFirefox: { 'layout.css.prefers-color-scheme.content-override': 0 } });
+  return darkBrowser.newPage();
+}
+
 // Opens a page and waits for its first screen; returns it with helpers that type and read.
-async function open(url, viewport = desktop) {
-  const page = await browser.newPage();
+async function open(url, viewport = desktop, scheme = 'light') {
+  const page = await newPage(scheme);
+  assert.equal(await page.evaluate(() => matchMedia('(prefers-color-scheme: dark)').matches),
+               scheme === 'dark');
   page.setDefaultTimeout(10000);
   await page.setViewport(viewport);
   const errors = [];
@@ -73,6 +93,19 @@ async function open(url, viewport = desktop) {
     Object.defineProperty(navigator, 'clipboard', {
       value: { writeText: async (text) => { window.copied = text; } },
     });
+    // A download ("Zapisz przebieg"): its file's name and contents, and no file.
+    const objectURL = URL.createObjectURL;
+    URL.createObjectURL = (blob) => {
+      window.saved = { blob };
+      return objectURL(blob);
+    };
+    document.addEventListener('click', (event) => {
+      if (event.target instanceof HTMLAnchorElement && event.target.download) {
+        window.saved.name = event.target.download;
+        window.saved.href = event.target.href;
+        event.preventDefault();
+      }
+    }, true);
   });
   await page.goto(url);
   const runs = () => page.evaluate(() => Number(document.body.dataset.runs || 0));
@@ -102,11 +135,19 @@ async function open(url, viewport = desktop) {
   return { page, errors, runs, waitForRuns, screen, typed, fragment, press, click, count };
 }
 
-// Reports what axe-core finds on the page as it stands.
+// Reports what axe-core finds on the page as it stands. Text of one character whose contrast
+// is too low (a digit of a word) it reports only as "incomplete", for it might be an icon:
+// here that is a violation too.
 async function accessibilityViolations(page) {
   await page.addScriptTag({ path: axe });
-  return page.evaluate(async () => (await window.axe.run()).violations.map(
-    (violation) => `${violation.id}: ${violation.nodes.map((node) => node.target).join(', ')}`));
+  return page.evaluate(async () => {
+    const { violations, incomplete } = await window.axe.run();
+    const lowDigits = incomplete.filter((result) => result.id === 'color-contrast').map(
+      (result) => ({ ...result, nodes: result.nodes.filter(({ any: [check] }) =>
+        check?.data?.messageKey === 'shortTextContent' && check.data.contrastRatio > 0) }));
+    return [...violations, ...lowDigits].filter((result) => result.nodes.length > 0).map(
+      (result) => `${result.id}: ${result.nodes.map((node) => node.target).join(', ')}`);
+  });
 }
 
 // The screen's geometry: scroll widths, and any piece of a printed line outside the viewport.
@@ -199,14 +240,18 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
   assert.deepEqual(await accessibilityViolations(page), []);
   const history = () => page.evaluate(() => window.history.length);
   const entries = await history();
-  // At a width that fits 80 columns nothing wraps: one row per line.
+  // Beside the teaching view the terminal has fewer than 80 columns: a line takes as many rows
+  // as it needs at that many.
   const rows = () => page.evaluate(() => {
     const output = document.getElementById('output');
     const height = output.getBoundingClientRect().height;
     return Math.round(height / parseFloat(getComputedStyle(output).lineHeight));
   });
-  assert.ok(Number(await page.$eval('#screen', (element) => element.dataset.columns)) >= 80);
-  assert.equal(await rows(), 3);
+  const columns = Number(await page.$eval('#screen', (element) => element.dataset.columns));
+  assert.ok(columns >= 40 && columns < 80, `${columns} columns beside the view`);
+  const wrapped = (text) => text.replace(/\n$/, '').split('\n')
+    .reduce((sum, row) => sum + Math.max(1, Math.ceil(row.length / columns)), 0);
+  assert.equal(await rows(), wrapped(banner));
 
   const handOvers = [];
   await page.evaluate(() => document.addEventListener('bch-handover', (event) => {
@@ -236,7 +281,7 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
   assert.equal(await count('Koniec procesu'), 0);
   const fifth = await screen();
   assert.equal(await fragment(), '#v1:10%2001n00000000000000001nn%78nn');
-  assert.equal(await rows(), fifth.replace(/\n$/, '').split('\n').length);
+  assert.equal(await rows(), wrapped(fifth));
 
   // The link at the fifth pause, opened in a fresh page, and a reload: the same screen.
   await page.click('#copy-link');
@@ -289,15 +334,17 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
   await page.close();
 });
 
-// The 22-rotation session (an error pattern that cannot be trapped), at a phone, begun by a
-// tap on the screen: after every step nothing reaches past the screen, and each typed word
-// stands under its ruler. Returns the screens and the time per Enter.
-async function twentyTwoRotations(url) {
-  const terminal = await open(url, phone);
+// The 22-rotation session (an error pattern that cannot be trapped), begun by a click or, at a
+// phone, a tap on the screen: after every step nothing reaches past the screen, and each typed
+// word stands under its ruler (at a desktop, in the terminal beside the view). Returns the
+// screens and the time per Enter, and the view's share of it.
+async function twentyTwoRotations(url, viewport) {
+  const terminal = await open(url, viewport);
   const { page, errors, screen, press } = terminal;
   await assertFits(page, 'first prompt');
   assert.deepEqual(await accessibilityViolations(page), []);
-  await page.tap('#output');
+  if (viewport.hasTouch) await page.tap('#output');
+  else await page.click('#output');
   assert.equal(await page.evaluate(() => document.activeElement.id), 'line');
   const screens = [await screen()];
   await typeUnderRuler(terminal, '101010101011001100111');
@@ -312,34 +359,244 @@ async function twentyTwoRotations(url) {
   await assertFits(page, 'the end');
   screens.push(await screen());
   // The phone turns: the screen wraps anew, to more columns, and still fits.
-  const columns = () => page.$eval('#screen', (element) => Number(element.dataset.columns));
-  const upright = await columns();
-  await page.setViewport({ ...phone, width: phone.height, height: phone.width });
-  await page.waitForFunction((n) => Number(document.getElementById('screen').dataset.columns) > n,
-                             {}, upright);
-  await assertFits(page, 'turned');
-  assert.equal(await screen(), screens.at(-1));
+  if (viewport.hasTouch) {
+    const columns = () => page.$eval('#screen', (element) => Number(element.dataset.columns));
+    const upright = await columns();
+    await page.setViewport({ ...phone, width: phone.height, height: phone.width });
+    await page.waitForFunction(
+      (n) => Number(document.getElementById('screen').dataset.columns) > n, {}, upright);
+    await assertFits(page, 'turned');
+    assert.equal(await screen(), screens.at(-1));
+  }
   assert.ok(screens.at(-1).endsWith('\nCiagu nie da sie skorygowac!\n\nKoniec programu!\n<Enter>\n'));
   assert.deepEqual(await accessibilityViolations(page), []);
-  const enters = await page.evaluate(
-    () => performance.getEntriesByName('bch-handover').map((entry) => entry.duration));
-  assert.equal(enters.length, 24);
+  const times = (name) => page.evaluate(
+    (n) => performance.getEntriesByName(n).map((entry) => entry.duration), name);
+  const enters = await times('bch-handover');
+  const drawn = await times('bch-view'); // one more: the first screen
+  assert.deepEqual([enters.length, drawn.length], [24, 25]);
   assert.deepEqual(errors, []);
   await page.close();
-  return { screens, lastFive: enters.slice(-6, -1) }; // the last five pauses, not the end
+  // The last five pauses, not the end.
+  return { screens, lastFive: enters.slice(-6, -1), viewLastFive: drawn.slice(-6, -1) };
 }
 
+const listed = (times) => `${times.map((t) => t.toFixed(1)).join(', ')} ms (median ` +
+  `${median(times).toFixed(1)})`;
 let served;
-test('the 22-rotation session at a phone, by touch', async () => {
-  served = await twentyTwoRotations(address);
-  figures.push(`site: Enter at the last five pauses ${served.lastFive.map((t) => t.toFixed(1)).join(', ')} ms`);
+test('the 22-rotation session at a desktop, the terminal beside the view', async () => {
+  served = await twentyTwoRotations(address, desktop);
+  figures.push('site, 1024 px, view beside: Enter at the last five pauses ' +
+               `${listed(served.lastFive)}, of it the view ${listed(served.viewLastFive)}`);
 });
 
-test('bch.html from disk: the same session gives the same screens', async () => {
-  const fromDisk = await twentyTwoRotations(onePage);
+test('bch.html from disk at a phone, by touch: the same session gives the same screens',
+     async () => {
+  const fromDisk = await twentyTwoRotations(onePage, phone);
   assert.deepEqual(fromDisk.screens, served.screens);
-  figures.push(`bch.html: Enter at the last five pauses ${fromDisk.lastFive.map((t) => t.toFixed(1)).join(', ')} ms`);
+  figures.push(`bch.html, 390 px: Enter at the last five pauses ${listed(fromDisk.lastFive)}` +
+               `, of it the view ${listed(fromDisk.viewLastFive)}`);
 });
+
+// --- The teaching view --------------------------------------------------------------------
+
+// The program's own screen for lines typed one by one: the output of the same program run in
+// Node, each line echoed where the program took it, as a terminal shows it.
+const program = await WebAssembly.compile(await readFile(join(site, 'bch.wasm')));
+async function programScreen(lines) {
+  const chunks = lines.map((line) => new TextEncoder().encode(`${line}\n`));
+  const { output, marks } = await runProgram(program, chunks, false);
+  const text = (from, to) => new TextDecoder().decode(output.subarray(from, to));
+  return marks.reduce((shown, mark, i) => shown + text(marks[i - 1] ?? 0, mark) +
+    new TextDecoder().decode(chunks[i]), '') + text(marks.at(-1) ?? 0);
+}
+
+// What the view shows, read off its data attributes: per row ("section.row") the positions of
+// each mark, the facts its paragraphs carry, the trapped rotations, the rotations and sections.
+function viewFacts(page) {
+  return page.evaluate(() => {
+    const marks = {};
+    for (const cell of document.querySelectorAll('#view-steps [data-mark]')) {
+      const section = cell.closest('section').id.slice(5);
+      const row = `${section}.${cell.closest('[role="row"]').dataset.row}`;
+      for (const mark of cell.dataset.mark.split(' ')) {
+        ((marks[row] ??= {})[mark] ??= []).push(Number(cell.dataset.position));
+      }
+    }
+    const data = {};
+    for (const paragraph of document.querySelectorAll('#view-steps p')) {
+      Object.assign(data, paragraph.dataset);
+    }
+    const words = (selector) => [...document.querySelectorAll(`#step-rotations ${selector}`)];
+    return { marks, data, text: document.getElementById('view-steps').textContent,
+             trapped: words('[data-trapped]:not(.under)').map((row) => Number(row.dataset.shift)),
+             rotations: words('[data-shift]:not(.under)').length,
+             sections: [...document.querySelectorAll('#view-steps > section')]
+               .map((section) => section.id.slice(5)) };
+  });
+}
+
+// The view beside the terminal, or at a phone alone at full width; nothing scrolls sideways.
+async function assertViewShown(page, viewport) {
+  const { terminal, view, page: width, viewScroll } = await page.evaluate(() => {
+    const box = (id) => document.getElementById(id).getBoundingClientRect().toJSON();
+    const element = document.getElementById('view');
+    return { terminal: box('terminal'), view: box('view'), viewScroll: element.scrollWidth -
+      element.clientWidth, page: [document.documentElement.scrollWidth,
+      document.documentElement.clientWidth] };
+  });
+  assert.equal(width[0], width[1], 'the page scrolls sideways');
+  assert.ok(viewScroll <= 0, `the view scrolls sideways by ${viewScroll} px`);
+  if (viewport.hasTouch) {
+    assert.equal(terminal.width, 0, 'the terminal beside the view on a phone');
+    assert.ok(view.width > viewport.width - 40, `the view is ${view.width} px wide`);
+  } else {
+    assert.ok(view.left >= terminal.right && view.width > 400,
+              'the view is not beside the terminal');
+  }
+}
+
+// The same session from its link in the dark colour scheme: the same view, and axe-core finds
+// nothing there either.
+async function darkView(link, viewport, facts, where) {
+  const dark = await open(link, viewport, 'dark');
+  if (viewport.hasTouch) await dark.page.tap('#show-view');
+  assert.deepEqual(await viewFacts(dark.page), facts, `${where}, dark`);
+  assert.deepEqual(await accessibilityViolations(dark.page), [], `${where}, dark`);
+  assert.deepEqual(dark.errors, [], `${where}, dark`);
+  await dark.page.close();
+}
+
+const information = '101010101011001100111';
+const enters = (n) => new Array(n).fill('');
+// Each session: the lines typed, the rotation (if any) at which the weight falls to 2, and at
+// the end the marks (rows not named are not checked), the paragraphs' facts and a sentence.
+// axe-core runs where the view shows marks the others do not (it takes a second a run): at
+// the third pause of the first (the waiting rotation highlighted) and at the end of those
+// with `axe`, in both colour schemes (the colours do not change with the width: the dark one
+// at a phone once).
+const viewSessions = [
+  { name: 'one error at 16, trapped at rotation 5; Cofnij at the third pause; the file saved',
+    lines: [information, '00000000000000001', ...enters(5), 'żółw'], trappedAt: 5,
+    marks: { 'error.error-pattern': { error: [16] }, 'error.received': { error: [16] },
+      'rotations.rotation-1': { error: [17] }, 'rotations.rotation-5': { error: [21] },
+      'rotations.rotation-5-syndrome': { changed: [21] }, 'result.received': { error: [16] },
+      'result.corrected': { changed: [16] } },
+    data: { verdict: 'correction', trapped: '5', outcome: 'corrected', changed: '16' } },
+  { name: 'two errors, at 17 and 19, trapped at rotation 4',
+    lines: [information, '00000000000000000101', ...enters(5)], trappedAt: 4,
+    marks: { 'error.received': { error: [17, 19] }, 'rotations.rotation-4': { error: [21, 23] },
+      'rotations.rotation-4-syndrome': { changed: [21, 23] },
+      'result.corrected': { changed: [17, 19] } },
+    data: { trapped: '4', outcome: 'corrected', changed: '17 19' } },
+  { name: 'errors at 0 and 29: uncorrectable after 22 rotations, their span explained',
+    lines: [information, '1000000000000000000000000000010', ...enters(22)],
+    marks: { 'error.received': { error: [0, 29] }, 'rotations.rotation-22': { error: [20, 22] },
+      'result.received': { error: [0, 29] }, 'result.span': { span: [0, 29, 30] } },
+    data: { outcome: 'uncorrectable', spanFirst: '29', spanLast: '0', spanLength: '3' },
+    says: /odcinek od 29 do 0.*dopiero po 23\. przesunięciu/, axe: true },
+  { name: 'three errors at 0, 1 and 3, miscorrected: the differing positions listed',
+    lines: ['0'.repeat(21), '1101', ...enters(14)], trappedAt: 14,
+    marks: { 'error.received': { error: [0, 1, 3] },
+      'rotations.rotation-14': { error: [14, 15, 17] },
+      'rotations.rotation-14-syndrome': { changed: [21, 29] },
+      'result.corrected': { error: [0, 1, 3, 7, 15], changed: [7, 15] } },
+    data: { trapped: '14', outcome: 'miscorrected', wrong: '0 1 3 7 15' },
+    says: /Błędów było 3, a kod poprawia co najwyżej dwa/, axe: true },
+  { name: 'an error at 21, in the parity part only: no trapping',
+    lines: [information, '0000000000000000000001', ''],
+    marks: { 'error.received': { error: [21] }, 'syndrome.received': { error: [21] } },
+    data: { verdict: 'no-correction', parityOnly: '21' },
+    says: /syndrom jest dokładnie tym błędem/ },
+  { name: 'a 2 typed in the information word',
+    lines: ['2', '0', ...enters(21)], trappedAt: 21,
+    marks: { 'encoding.code-vector': { outside: [0] }, 'error.received': { error: [0] },
+      'result.corrected': { error: [0], changed: [0] }, 'result.transmitted': { outside: [0] } },
+    data: { unusual: '0', trapped: '21', outcome: 'miscorrected', wrong: '0' },
+    says: /wartość spoza 0 i 1 na pozycji 0 \(„2” = 2\)/, axe: true },
+];
+
+for (const viewport of [desktop, phone]) {
+  test(`the teaching view: ${viewSessions.length} sessions (${viewport.width} px)`, async () => {
+    for (const session of viewSessions) {
+      const where = `${session.name} (${viewport.width} px)`;
+      const terminal = await open(address, viewport);
+      const { page, errors, screen, fragment, press, click } = terminal;
+      assert.equal(await page.$eval('#take-back', (button) => button.disabled), true, where);
+      let second = null;
+      for (let typed = 1; typed <= session.lines.length; typed += 1) {
+        await press(session.lines[typed - 1]);
+        const shown = await screen();
+        const step = `${where}, ${typed} lines`;
+        assert.equal(shown, await programScreen(session.lines.slice(0, typed)), step);
+        // Never ahead of the program: as many rotations as printed, the trapped step and the
+        // result only once printed.
+        const { rotations, sections, trapped } = await viewFacts(page);
+        const printed = shown.split('Przesuniety ciag: ').length - 1;
+        assert.equal(rotations, printed, step);
+        assert.deepEqual(trapped, printed >= session.trappedAt ? [session.trappedAt] : [], step);
+        assert.equal(sections.includes('result'), /korekcji\.\n|skorygowac!\n/.test(shown), step);
+        if (printed === 2) second = { screen: shown, fragment: await fragment() };
+        if (printed === 3 && session.trappedAt === 5 && second) {
+          // At a pause the rotation that waits is highlighted: axe-core, in both schemes.
+          assert.deepEqual(await accessibilityViolations(page), [], step);
+          await darkView(`${address}${await fragment()}`, viewport, await viewFacts(page), step);
+          // "Cofnij" at the third pause: the second pause's screen, address and view; Enter
+          // gives the third again.
+          await click('#take-back');
+          assert.deepEqual({ screen: await screen(), fragment: await fragment() }, second, step);
+          assert.equal((await viewFacts(page)).rotations, 2, step);
+          await press('');
+          assert.equal(await screen(), shown, step);
+          second = null;
+        }
+      }
+      const facts = await viewFacts(page);
+      for (const [row, marks] of Object.entries(session.marks)) {
+        assert.deepEqual(facts.marks[row], marks, `${where}: ${row}`);
+      }
+      for (const [key, value] of Object.entries(session.data)) {
+        assert.equal(facts.data[key], value, `${where}: ${key}`);
+      }
+      if (session.says) assert.match(facts.text, session.says, where);
+      if (session.lines.at(-1) === 'żółw') {
+        // "Zapisz przebieg": the terminal's text as shown, UTF-8.
+        if (viewport.hasTouch) await page.tap('#show-view');
+        await (viewport.hasTouch ? page.tap('#save-run') : page.click('#save-run'));
+        const saved = await page.evaluate(async () => ({ name: window.saved.name,
+          type: window.saved.blob.type, href: window.saved.href.startsWith('blob:'),
+          bytes: [...new Uint8Array(await window.saved.blob.arrayBuffer())] }));
+        assert.deepEqual(saved, { name: 'bch-przebieg.txt', type: 'text/plain;charset=utf-8',
+          href: true, bytes: [...new TextEncoder().encode(await screen())] }, where);
+        assert.ok((await screen()).endsWith('Koniec programu!\n<Enter>\nżółw\n'), where);
+      }
+      // At a phone the view is a pane of its own: the switch shows it at full width, and back
+      // the terminal has kept its columns.
+      const columns = () => page.$eval('#screen', (element) => element.dataset.columns);
+      const terminalColumns = await columns();
+      if (viewport.hasTouch) {
+        await page.tap('#show-view');
+        assert.deepEqual(await page.$$eval('.panes button', (buttons) => buttons.map(
+          (button) => button.getAttribute('aria-pressed'))), ['false', 'true'], where);
+      }
+      await assertViewShown(page, viewport);
+      assert.equal(await columns(), terminalColumns, where);
+      if (session.axe) {
+        assert.deepEqual(await accessibilityViolations(page), [], where);
+        if (!viewport.hasTouch || session === viewSessions.at(-1)) {
+          await darkView(`${address}${await fragment()}`, viewport, facts, where);
+        }
+      }
+      if (viewport.hasTouch) {
+        await page.tap('#show-terminal');
+        await assertFits(page, where);
+        assert.equal(await columns(), terminalColumns, where);
+      }
+      assert.deepEqual(errors, [], where);
+      await page.close();
+    }
+  });
+}
 
 // Small sessions, each in a fresh page: what is typed, and what the screen must then show.
 const cases = [
@@ -419,14 +676,16 @@ test('while the program loads, the buttons and the line take nothing', async () 
   await page.goto(address);
   await page.waitForSelector('#status');
   const state = () => page.evaluate(() => ({
-    buttons: [...document.querySelectorAll('button')].map((button) => button.disabled),
+    buttons: ['end-input', 'copy-link', 'new-run', 'take-back', 'save-run']
+      .map((id) => document.getElementById(id).disabled),
     editable: document.getElementById('line').isContentEditable,
   }));
-  assert.deepEqual(await state(), { buttons: [true, true, true], editable: false });
+  assert.deepEqual(await state(), { buttons: [true, true, true, true, true], editable: false });
   holdProgram = null;
   release();
   await page.waitForFunction(() => document.body.dataset.runs === '1');
-  assert.deepEqual(await state(), { buttons: [false, false, false], editable: true });
+  // Nothing to take back yet.
+  assert.deepEqual(await state(), { buttons: [false, false, false, true, false], editable: true });
   await page.close();
 });
 
