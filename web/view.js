@@ -140,7 +140,7 @@ const chartY = (weight) => 12 + (MOST - Math.min(weight, MOST)) * 8;
 // The axes and the threshold, drawn once; updateChart adds the weights.
 function buildChart({ threshold, limit }) {
   const [x, y] = [chartX, chartY];
-  const chart = svg('svg', { viewBox: `0 0 ${x(limit) + 16} ${y(0) + 22}`, class: 'chart',
+  const chart = svg('svg', { viewBox: `0 0 ${x(limit) + 16} ${y(0) + 32}`, class: 'chart',
     role: 'img' });
   chart.append(
     svg('line', { x1: x(0), y1: y(0), x2: x(limit), y2: y(0), class: 'axis' }),
@@ -155,7 +155,10 @@ function buildChart({ threshold, limit }) {
     chart.append(svg('text', { x: x(shift), y: y(0) + 16, 'text-anchor': 'middle' },
       String(shift)));
   }
-  chart.append(svg('text', { x: x(limit) + 6, y: y(0) + 16 }, 'k'),
+  // The axis's name under its numbers, not beside the last one, where "22 k" would read as
+  // a number.
+  chart.append(svg('text', { x: x(limit / 2), y: y(0) + 29, 'text-anchor': 'middle' },
+    'przesunięcie k'),
     svg('polyline', { class: 'weights' }), svg('g'));
   return chart;
 }
@@ -291,7 +294,7 @@ save.addEventListener('click', () => {
 // On a narrow screen one pane at a time (style.css hides the other and the bar with these
 // buttons on a wide one). There "Cofnij" stands in that bar, which stays at the top whichever
 // pane is shown; on a wide screen, at the head of the view.
-const narrow = matchMedia('(max-width: 899.98px)');
+const narrow = matchMedia('(max-width: 1279.98px)');
 function placeTakeBack() {
   if (narrow.matches) showView.parentElement.after(takeBack);
   else save.before(takeBack);
