@@ -17,7 +17,7 @@
 //       window; a row the reader could not split into positions has text instead of cells
 //     { chart: { points: [{ shift, weight }], threshold, limit } }  the weight per rotation
 //       (shift 0: the received word) against the threshold 2, on an axis of rotations 0..limit
-import { CODE_LENGTH, CORRECTABLE_WEIGHT, INFORMATION_LENGTH } from './steps.js';
+import { CODE_LENGTH, CORRECTABLE_WEIGHT, INFORMATION_LENGTH, sameList } from './steps.js';
 
 // The program gives up after this many rotations.
 const MOST_ROTATIONS = 22;
@@ -44,7 +44,6 @@ const atPositions = (ps) => `${ps.length === 1 ? 'na pozycji' : 'na pozycjach'} 
 const positionsNamed = (ps) => `${ps.length === 1 ? 'pozycja' : 'pozycje'} ${list(ps)}`;
 const inInformation = (ps) => ps.filter((p) => p < INFORMATION_LENGTH);
 const tooMany = (n, verb = 'jest') => `Błędów ${verb} ${n}, a kod poprawia co najwyżej dwa.`;
-const sameList = (a, b) => a.length === b.length && a.every((x, i) => x === b[i]);
 
 // --- Figures ------------------------------------------------------------------------------
 

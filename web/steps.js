@@ -254,7 +254,7 @@ function takenWord(word, initial, length) {
 // ---------------------------------------------------------------------------------------------
 // Facts derived from positions
 
-const sameList = (a, b) => a.length === b.length && a.every((x, i) => x === b[i]);
+export const sameList = (a, b) => a.length === b.length && a.every((x, i) => x === b[i]);
 const differing = (a, b) => positionsWhere(a.length, (p) => a[p] !== b[p]);
 // Where positions stand after k rotations to the right (k < 0: back), ascending.
 const moved = (positions, k) => positions
