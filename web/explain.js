@@ -3,37 +3,44 @@
 // Every claim rests on a fact of the steps, so a section appears only once the program has
 // printed what it explains; nothing here computes a syndrome or traps. No DOM: view.js draws it.
 //
+// Two things are kept apart throughout: the code and this decoder. BCH(31,21) has minimum
+// distance d = 5 and so corrects any two errors; error trapping, the program's decoder, corrects
+// only errors that fit, cyclically, into the 10 positions of the window and get there within 22
+// rotations. A sentence that holds only for at most two errors says so, and where a run has more
+// it says that the condition fails.
+//
 // explain(steps, exited) -> { now, sections }
 //   now       one sentence: where the run stands (exited: the program has ended)
 //   sections  [{ id, title, parts }] in the order of the run, only those reached; a part is
-//     { text, tone, data }  a paragraph; tone 'verdict', 'note' or 'unusual'; data: facts for
-//                           the page's data-* attributes (tests read them, not the prose);
-//                           "x^{10}" in the text is a superscript
+//     { text, tone, data, why }  a paragraph; tone 'verdict', 'note' or 'unusual'; data: the
+//                           facts it states, for the page's data-* attributes (tests read them,
+//                           not the prose); why: the id of the point of the panel (why()) that
+//                           explains it; "x^{10}" in the text is a superscript
 //     { figure: { caption, rows } }  words one above the other, position under position; a row
-//       is { id, label, cells, note, current, trapped }, each cell { position, text, marks }
-//       with marks among 'error' (a position where the word differs from the one sent),
-//       'changed' (a bit the correction flips), 'outside' (a value other than 0 and 1) and
-//       'span' (the errors' span); a syndrome's cells stand at positions 21..30, under the
-//       window; a row the reader could not split into positions has text instead of cells
+//       is { id, label, cells, note, current, trapped, under, shift }, each cell { position,
+//       text, marks } with marks among 'error' (a position where the word differs from the one
+//       sent), 'changed' (a bit the correction flips), 'outside' (a value other than 0 and 1)
+//       and 'span' (the errors' span); a syndrome's row has `under` set and its cells stand at
+//       positions 21..30, under the window; a row of a rotation has its `shift`, `current` while
+//       the program waits after it and `trapped` where the weight fell to 2 or less; a row the
+//       reader could not split into positions has text instead of cells
 //     { chart: { points: [{ shift, weight }], threshold, limit } }  the weight per rotation
 //       (shift 0: the received word) against the threshold 2, on an axis of rotations 0..limit
-import { CODE_LENGTH, CORRECTABLE_WEIGHT, INFORMATION_LENGTH, sameList } from './steps.js';
-
-// The program gives up after this many rotations.
-const MOST_ROTATIONS = 22;
+//
+// why() -> { title, points: [{ id, title, paragraphs }] }: the panel "why and how far".
+import {
+  CODE_LENGTH, CORRECTABLE_WEIGHT, INFORMATION_LENGTH, MOST_ROTATIONS, sameList,
+} from './steps.js';
 const WINDOW = `${INFORMATION_LENGTH}–${CODE_LENGTH - 1}`;
 
 // --- Words --------------------------------------------------------------------------------
 
-// Polish plural: 1 błąd, 2-4 (but not 12-14) błędy, else błędów.
+const polishPlural = new Intl.PluralRules('pl');
+// Polish plural: 1 błąd, 2–4 (but not 12–14) błędy, else błędów.
 function plural(n, one, few, many) {
-  if (n === 1) return one;
-  const tens = n % 100;
-  return n % 10 >= 2 && n % 10 <= 4 && (tens < 12 || tens > 14) ? few : many;
+  return { one, few }[polishPlural.select(n)] ?? many;
 }
 const count = (n, one, few, many) => `${n} ${plural(n, one, few, many)}`;
-// After "po": "1 przesunięciu", "5 przesunięciach".
-const afterShifts = (n) => count(n, 'przesunięciu', 'przesunięciach', 'przesunięciach');
 function list(items) {
   if (items.length <= 1) return items.join('');
   return `${items.slice(0, -1).join(', ')} i ${items.at(-1)}`;
@@ -43,7 +50,10 @@ const atPositions = (ps) => `${ps.length === 1 ? 'na pozycji' : 'na pozycjach'} 
 // "pozycja 16", "pozycje 0 i 29"
 const positionsNamed = (ps) => `${ps.length === 1 ? 'pozycja' : 'pozycje'} ${list(ps)}`;
 const inInformation = (ps) => ps.filter((p) => p < INFORMATION_LENGTH);
-const tooMany = (n, verb = 'jest') => `Błędów ${verb} ${n}, a kod poprawia co najwyżej dwa.`;
+const number = (n) => String(n).replace('-', '−');
+// More errors than the code guarantees to correct: no decoder need get them right.
+const beyondCode = (n, verb = 'jest') =>
+  `Błędów ${verb} ${n}, a kod gwarantuje poprawienie najwyżej dwóch.`;
 
 // --- Figures ------------------------------------------------------------------------------
 
@@ -69,7 +79,7 @@ function syndromeRow(id, label, row, changed = null, extra = {}) {
     if (row.outside.includes(q)) marks.push('outside');
     return { position, text: String(value), marks };
   });
-  return { id, label, cells, ...extra };
+  return { id, label, cells, under: true, ...extra };
 }
 
 // A typed word as the program took it: its characters, values other than 0 and 1 marked.
@@ -82,7 +92,7 @@ function typedRow(id, label, word, marks) {
   return { id, label, cells };
 }
 
-// The cells of the errors' span: first, first + 1, ... last, round the word.
+// The cells of the errors' span: first, first + 1, ... last, cyclically.
 function spanRow(span) {
   const cells = [];
   for (let i = 0; i < span.length; i += 1) {
@@ -91,16 +101,55 @@ function spanRow(span) {
   return { id: 'span', label: '⟷', cells: cells.sort((a, b) => a.position - b.position) };
 }
 
+// --- Facts shared by several sections -----------------------------------------------------
+
+// How many errors the run has, where that number is a fact the code's guarantees speak of:
+// known positions, and only values 0 and 1 (other values are added as numbers, not as bits).
+function errorCount(s) {
+  return s.errors && s.unusual.length === 0 ? s.errors.positions.length : null;
+}
+
+// The window positions whose bits the correction at rotation r flips: read off the printed
+// result once it is there, else, with values 0 and 1 only, the syndrome's ones (adding 1 to a
+// bit flips it). Null where neither is known.
+function flippedInWindow(s, r) {
+  const o = s.outcome;
+  if (o && o.kind === 'corrected' && o.changed) {
+    return o.changed.map((p) => (p + r.shift) % CODE_LENGTH).sort((a, b) => a - b);
+  }
+  return s.unusual.length === 0 ? r.syndromeOnes : null;
+}
+
 // --- Sentences about values other than 0 and 1 ---------------------------------------------
 
-function outsideNote(word, where) {
+function typedValues(word) {
   const typed = (p) => (word.text[p] === '\uFFFD' ? `bajt ${word.bytes[p]}` :
     `„${word.text[p]}”`);
-  const which = word.outside.map((p) => `${p} (${typed(p)} = ${word.values[p]})`);
+  return word.outside.map((p) => `${p} (${typed(p)} = ${number(word.values[p])})`);
+}
+
+function informationNote(word) {
+  const several = word.outside.length > 1;
   return {
-    text: `${where} wpisano wartość spoza 0 i 1 ${atPositions(which)}. Program bierze ` +
-      'każdy znak jako liczbę (kod znaku − 48) i drukuje ją tak, jak jest; widok pokazuje ' +
-      'wydrukowane cyfry bez zmian i mówi tylko to, co z nich wynika.',
+    text: `W słowie informacyjnym wpisano ${several ? 'wartości' : 'wartość'} spoza 0 i 1 ` +
+      `${atPositions(typedValues(word))}. Program bierze każdy znak jako liczbę (kod znaku − ` +
+      `48), koduje ją i drukuje w wektorze kodowym tak, jak jest; widok pokazuje wydrukowane ` +
+      'cyfry bez zmian i mówi tylko to, co z nich wynika.',
+    tone: 'unusual',
+    data: { unusual: word.outside.join(' ') },
+  };
+}
+
+// The error pattern is never printed: each of its values is added to the code vector's value
+// and the sum reduced by 2 with the sign of the dividend.
+function errorPatternNote(word) {
+  const several = word.outside.length > 1;
+  return {
+    text: `We wzorcu błędu wpisano ${several ? 'wartości' : 'wartość'} spoza 0 i 1 ` +
+      `${atPositions(typedValues(word))}. Wzorca program nie drukuje: na każdej pozycji dodaje ` +
+      'jego liczbę (kod znaku − 48) do wartości wektora kodowego i bierze resztę z dzielenia ' +
+      '(e + c + 2) przez 2, która ma znak dzielnej (−3 + 0 + 2 daje −1). Wynik stoi w ' +
+      'wierszu r; błędem jest każda pozycja, na której r różni się od c.',
     tone: 'unusual',
     data: { unusual: word.outside.join(' ') },
   };
@@ -122,7 +171,7 @@ function encoding(s) {
       tone: 'note' });
   }
   if (s.information && s.information.outside.length > 0) {
-    parts.push(outsideNote(s.information, 'W słowie informacyjnym'));
+    parts.push(informationNote(s.information));
   }
   if (s.warnings.includes('information-differs')) {
     parts.push({ text: 'Wpisane słowo nie zgadza się z początkiem wektora kodowego: widok ' +
@@ -135,18 +184,19 @@ function error(s) {
   const e = s.errors;
   const rows = [wordRow('code-vector', 'c', s.codeVector)];
   if (s.errorPattern) {
-    rows.push(typedRow('error-pattern', 'e', s.errorPattern, { error: s.errorPattern.ones }));
+    // Where the received word is known to differ, those are the errors the pattern made,
+    // whatever character stood there; else its ones.
+    rows.push(typedRow('error-pattern', 'e', s.errorPattern,
+      { error: e ? e.positions : s.errorPattern.ones }));
   }
   rows.push(wordRow('received', 'r', s.received, { error: e && e.positions }));
-  const parts = [{ figure: { caption: 'c: wektor kodowy; e: błąd (wzorzec dopełniony zerami ' +
-    'lub obcięty do 31 znaków); r = c + e: odebrany ciąg.', rows } }];
+  const parts = [{ figure: { caption: 'c: wektor kodowy; e: wektor błędu (wzorzec dopełniony ' +
+    'zerami lub obcięty do 31 znaków); r = c + e: odebrany ciąg.', rows } }];
   if (s.errorPattern) {
     const { ones } = s.errorPattern;
     parts.push({ text: ones.length === 0 ? 'Wzorzec błędu nie ma jedynek.' :
       `Jedynki wzorca błędu: ${positionsNamed(ones)}.`, data: { ones: ones.join(' ') } });
-    if (s.errorPattern.outside.length > 0) {
-      parts.push(outsideNote(s.errorPattern, 'We wzorcu błędu'));
-    }
+    if (s.errorPattern.outside.length > 0) parts.push(errorPatternNote(s.errorPattern));
   }
   if (!e) {
     parts.push({ text: 'Tych wierszy nie da się jednoznacznie podzielić na 31 pozycji, więc ' +
@@ -165,39 +215,54 @@ function error(s) {
   return { id: 'error', title: 'Błąd', parts };
 }
 
+// The weight rule holds for at most two errors; with more, say that it does not apply here.
+function ruleFails(s) {
+  const n = errorCount(s);
+  return n !== null && n > CORRECTABLE_WEIGHT ?
+    ` Tu błędów jest ${n}, więc ten warunek nie jest spełniony i wniosek nie obowiązuje.` : '';
+}
+
 function syndrome(s) {
   const e = s.errors;
+  const n = errorCount(s);
   const parts = [
-    { text: `Syndrom to reszta z dzielenia r(x) przez g(x): 10 bitów, które stoją pod oknem ` +
+    { text: 'Syndrom to reszta z dzielenia r(x) przez g(x): 10 bitów, które stoją pod oknem ' +
       `${WINDOW}. Jego waga to liczba jedynek.` },
-    { figure: { caption: 'r: odebrany ciąg; s: jego syndrom, pod pozycjami 21–30.', rows: [
+    { figure: { caption: `r: odebrany ciąg; s: jego syndrom, pod pozycjami ${WINDOW}.`, rows: [
       wordRow('received', 'r', s.received, { error: e && e.positions }),
       syndromeRow('syndrome', 's', s.syndrome, null, { note: `w=${s.weight}` }),
     ] } },
   ];
+  const ruleData = { errorCount: n ?? '', ruleHolds: n === null ? '' : String(n <= 2) };
   if (s.verdict === 'correction') {
     parts.push({ text: `Waga ${s.weight} > 2: program zaczyna korekcję.`, tone: 'verdict',
       data: { verdict: 'correction' } });
-    parts.push({ text: 'Przy najwyżej dwóch błędach to znak błędu w części ' +
-      'informacyjnej: błędy w samej części kontrolnej są swoim syndromem i dają wagę ' +
-      'najwyżej 2.' });
+    parts.push({ text: 'Przy najwyżej dwóch błędach to znak błędu w części informacyjnej: ' +
+      'błędy stojące tylko w części kontrolnej mają syndrom równy wektorowi błędu, o wadze ' +
+      `najwyżej 2.${ruleFails(s)}`, data: ruleData, why: 'why-window' });
   } else if (s.verdict === 'no-correction') {
     parts.push({ text: `Waga ${s.weight} ≤ 2: program niczego nie poprawia.`, tone: 'verdict',
       data: { verdict: 'no-correction' } });
     parts.push({ text: 'Przy najwyżej dwóch błędach część informacyjna jest wtedy bez ' +
-      'błędu.' });
+      `błędu.${ruleFails(s)}`, data: ruleData, why: 'why-window' });
     if (e && e.parityOnly) {
-      const shown = ': syndrom jest dokładnie tym błędem, jedynka pod jedynką.';
-      parts.push({ text: 'Błąd stoi tylko w części kontrolnej ' +
-        `(${positionsNamed(e.positions)})${s.syndromeShowsErrors ? shown : '.'} Program go ` +
-        'nie poprawia, bo informacja dotarła cała.', tone: 'note',
-        data: { parityOnly: e.positions.join(' ') } });
+      const one = e.positions.length === 1;
+      const shown = s.syndromeShowsErrors ? `: syndrom jest równy wektorowi błędu, ${one ?
+        'jedynka pod błędem' : 'jedynki pod błędami'}.` : '.';
+      parts.push({ text: `${one ? 'Błąd stoi' : 'Błędy stoją'} tylko w części kontrolnej ` +
+        `(${positionsNamed(e.positions)})${shown} Program ${one ? 'go' : 'ich'} nie ` +
+        'poprawia, bo informacja dotarła cała.', tone: 'note',
+      data: { parityOnly: e.positions.join(' ') } });
     } else if (e && inInformation(e.positions).length > 0) {
       const missed = inInformation(e.positions);
+      const zero = s.syndrome.values !== null && s.syndrome.values.every((v) => v === 0);
+      const how = zero ? 'Syndrom jest zerowy: odebrany ciąg jest słowem kodowym, innym niż ' +
+        'nadane, i błąd przeszedł niezauważony.' : `Syndrom nie jest zerowy, ale ma wagę ` +
+        `${s.weight} ≤ 2, więc program uznał, że błędy stoją tylko w części kontrolnej.`;
       parts.push({ text: 'Odebrany ciąg różni się jednak od wektora kodowego w części ' +
-        `informacyjnej (${positionsNamed(missed)}), a syndrom tego nie pokazał.` +
-        (s.unusual.length === 0 ? ` ${tooMany(e.positions.length)}` : ''), tone: 'note',
-      data: { missed: missed.join(' ') } });
+        `informacyjnej (${positionsNamed(missed)}). ${how}` +
+        (n !== null && n > 2 ? ` ${beyondCode(n)}` : ''), tone: 'note',
+      data: { missed: missed.join(' '), syndromeZero: String(zero) }, why: 'why-more' });
     }
   }
   return { id: 'syndrome', title: 'Syndrom i waga', parts };
@@ -205,51 +270,109 @@ function syndrome(s) {
 
 function rotations(s) {
   const rows = [];
+  const caught = s.rotations.find((r) => r.trapped);
   for (const r of s.rotations) {
     const extra = { current: r.waiting, trapped: r.trapped === true, shift: r.shift };
     rows.push(wordRow(`rotation-${r.shift}`, String(r.shift), r.word, { error: r.errorsAt },
       { ...extra, note: r.weight === null ? '' : `w=${r.weight}` }));
     if (r.syndrome) {
       rows.push(syndromeRow(`rotation-${r.shift}-syndrome`, 's', r.syndrome,
-        r.trapped ? r.syndromeOnes : null, { ...extra, under: true }));
+        r === caught ? flippedInWindow(s, r) : null, extra));
     }
   }
   const points = [{ shift: 0, weight: s.weight },
     ...s.rotations.filter((r) => r.weight !== null)
       .map((r) => ({ shift: r.shift, weight: r.weight }))];
-  return { id: 'rotations', title: 'Przesunięcia', parts: [
-    { text: 'Kod jest cykliczny: syndrom przesuniętego słowa to syndrom przesuniętego ' +
-      'błędu. Każde przesunięcie w prawo przenosi błąd z pozycji p na (p + 1) mod 31. Gdy ' +
-      `wszystkie błędy staną w oknie ${WINDOW}, syndrom jest samym błędem i ma wagę ` +
-      'najwyżej 2.' },
+  const parts = [
+    { text: 'Kod jest cykliczny: przesunięcie cykliczne słowa kodowego jest słowem kodowym, ' +
+      'więc syndrom przesuniętego ciągu to syndrom przesuniętego wektora błędu. Każde ' +
+      'przesunięcie w prawo przenosi błąd z pozycji p na (p + 1) mod 31. Gdy wszystkie błędy ' +
+      `staną w oknie ${WINDOW}, syndrom jest równy wektorowi błędu, a jego waga liczbie ` +
+      'błędów: przy najwyżej dwóch błędach najwyżej 2.', why: 'why-cyclic' },
     { chart: { points, threshold: CORRECTABLE_WEIGHT, limit: MOST_ROTATIONS } },
     { figure: { caption: 'Po lewej liczba przesunięć, pod każdym słowem jego syndrom, po ' +
       'prawej waga w.', rows } },
-  ] };
+  ];
+  // A rotation that brings every error into the window without trapping them: more than two
+  // errors, whose syndrome there is the error pattern, of weight above 2.
+  const all = s.rotations.find((r) => r.errorsInWindow && r.weight !== null);
+  const n = errorCount(s);
+  if (all && n !== null && all.weight > CORRECTABLE_WEIGHT) {
+    parts.push({ text: `Po ${all.shift}. przesunięciu wszystkie błędy (${n}) stoją w oknie: ` +
+      `syndrom jest równy wektorowi błędu i ma wagę ${all.weight} > 2, bo błędów jest więcej ` +
+      'niż dwa. Program przesuwa dalej.', data: { allInWindow: all.shift, weight: all.weight },
+    why: 'why-more' });
+  }
+  return { id: 'rotations', title: 'Przesunięcia', parts };
 }
 
+// The rotation where the weight fell to 2 or less. Its title and first sentence say whether
+// the errors were really trapped (all in the window) or only the weight fell.
 function trapped(s, r) {
-  const e = s.errors;
-  const data = { trapped: r.shift };
-  const head = { text: `Złapane po ${afterShifts(r.shift)}: waga ${r.weight} ≤ 2.`,
-    tone: 'verdict', data };
-  if (r.errorsInWindow && r.syndromeShowsErrors) {
-    return [head, { text: 'Wszystkie błędy stoją teraz w oknie ' +
-      `(${positionsNamed(r.errorsAt)}), więc syndrom jest tam wzorcem błędu: jego jedynki ` +
-      'stoją dokładnie pod błędami.' }];
+  const n = errorCount(s);
+  const flipped = flippedInWindow(s, r);
+  if (r.errorsAt === null || r.errorsInWindow === null) {
+    return { title: 'Waga najwyżej 2', parts: [
+      { text: `Po ${r.shift}. przesunięciu waga ${r.weight} ≤ 2: program uznaje, że błędy ` +
+        'stoją w oknie, i doda syndrom do okna.', tone: 'verdict',
+      data: { trapped: r.shift, errorsTrapped: 'unknown' } }] };
   }
-  if (r.errorsAt && r.syndromeOnes && !r.errorsInWindow) {
-    return [head, { text: `Ale błędy stoją ${atPositions(r.errorsAt)}, nie wszystkie w ` +
-      `oknie. Jedynki syndromu stoją pod ${list(r.syndromeOnes) || 'żadną pozycją'}: tam ` +
-      'program zmieni bity, choć błędów tam nie ma.' +
-      (s.unusual.length === 0 ? ` ${tooMany(e.positions.length)}` : ''), tone: 'note' }];
+  if (r.errorsInWindow) {
+    const one = r.errorsAt.length === 1;
+    const parts = [{ text: `${one ? 'Błąd wyłapany' : 'Błędy wyłapane'} po ${r.shift}. ` +
+      `przesunięciu: waga ${r.weight} ≤ 2.`, tone: 'verdict',
+    data: { trapped: r.shift, errorsTrapped: 'yes' } }];
+    if (r.syndromeShowsErrors) {
+      parts.push({ text: `${one ? 'Błąd stoi' : 'Wszystkie błędy stoją'} teraz w oknie ` +
+        `(${positionsNamed(r.errorsAt)}), więc syndrom jest tam równy wektorowi błędu: ` +
+        `${one ? 'jego jedynka stoi dokładnie pod błędem' :
+          'jego jedynki stoją dokładnie pod błędami'}. Program doda syndrom do okna, czyli ` +
+        `zmieni ${one ? 'ten bit' : 'te bity'}.`, why: 'why-window' });
+    } else {
+      parts.push({ text: `Błędy stoją w oknie (${positionsNamed(r.errorsAt)}), ale syndrom ` +
+        'nie jest równy wektorowi błędu: to skutek wartości spoza 0 i 1.', tone: 'unusual' });
+    }
+    return { title: one ? 'Błąd wyłapany' : 'Błędy wyłapane', parts };
   }
-  return [head, { text: 'Program uznaje, że błędy stoją w oknie, i poprawi bity pod ' +
-    'jedynkami syndromu.' }];
+  // The weight fell, but some error stands outside the window: with at most two errors that
+  // cannot happen (d = 5), so the run has more, and the correction changes the wrong bits.
+  const parts = [{ text: `Po ${r.shift}. przesunięciu waga spadła do ${r.weight} ≤ 2, ale nie ` +
+    `wszystkie błędy stoją w oknie: błędy stoją ${atPositions(r.errorsAt)}.`, tone: 'verdict',
+  data: { trapped: r.shift, errorsTrapped: 'no' } }];
+  if (flipped) {
+    const wrongly = flipped.filter((p) => !r.errorsAt.includes(p));
+    const rightly = flipped.filter((p) => r.errorsAt.includes(p));
+    const sentences = [];
+    if (flipped.length === 0) {
+      sentences.push('Dodanie syndromu nie zmieni w oknie żadnego bitu.');
+    } else {
+      if (wrongly.length > 0) {
+        sentences.push(`${wrongly.length === 1 ? 'Bit' : 'Bity'} ${atPositions(wrongly)} ` +
+          `program zmieni, choć ${wrongly.length === 1 ? 'stoi' : 'stoją'} tam bez błędu.`);
+      }
+      if (rightly.length > 0) {
+        sentences.push(`${rightly.length === 1 ? 'Błąd' : 'Błędy'} ${atPositions(rightly)} ` +
+          'program poprawi.');
+      }
+    }
+    const left = r.errorsAt.filter((p) => !flipped.includes(p));
+    if (left.length > 0) {
+      sentences.push(`${left.length === 1 ? 'Błąd' : 'Błędy'} ${atPositions(left)} ` +
+        `${left.length === 1 ? 'zostanie' : 'zostaną'}.`);
+    }
+    parts.push({ text: sentences.join(' '), tone: 'note',
+      data: { flipsWithoutError: wrongly.join(' '), fixes: rightly.join(' ') } });
+  }
+  if (n !== null && n > 2) {
+    parts.push({ text: `${beyondCode(n)} Przy większej liczbie błędów waga ≤ 2 nie oznacza, ` +
+      'że błędy stoją w oknie.', why: 'why-more' });
+  }
+  return { title: 'Waga spadła, błędy nie wyłapane', parts };
 }
 
 function corrected(s, o) {
   const e = s.errors;
+  const n = errorCount(s);
   const back = CODE_LENGTH - o.rotation;
   const rows = [
     wordRow('received', 'r', s.received, { error: e && e.positions }),
@@ -258,7 +381,8 @@ function corrected(s, o) {
   ];
   const parts = [
     { text: `Program dodał syndrom do okna i przesunął słowo jeszcze ${back} ` +
-      `${plural(back, 'raz', 'razy', 'razy')}, razem 31 razy: słowo wróciło na swoje miejsce.` },
+      `${plural(back, 'raz', 'razy', 'razy')}, razem 31 razy: słowo wróciło na swoje miejsce.`,
+    data: { rotateBack: back } },
     { figure: { caption: 'r: odebrany ciąg; ĉ: skorygowany; c: nadany (wektor kodowy).', rows } },
   ];
   if (o.changed) {
@@ -267,16 +391,19 @@ function corrected(s, o) {
     data: { changed: o.changed.join(' ') } });
   }
   if (o.matchesTransmitted) {
-    parts.push({ text: 'Skorygowany ciąg jest zgodny z nadanym.', tone: 'verdict',
-      data: { outcome: 'corrected' } });
+    parts.push({ text: 'Skorygowany ciąg jest zgodny z nadanym: dekodowanie metodą ' +
+      'wyłapywania błędów odtworzyło nadane słowo.', tone: 'verdict',
+    data: { outcome: 'corrected' }, why: 'why-window' });
     return parts;
   }
+  const beyond = n !== null && n > 2;
   parts.push({ text: 'Skorygowany ciąg różni się od nadanego' +
     (o.wrong ? ` ${atPositions(o.wrong)}.` : '.'), tone: 'verdict',
-  data: { outcome: 'miscorrected', wrong: o.wrong ? o.wrong.join(' ') : '' } });
-  if (s.unusual.length === 0 && e && e.positions.length > 2) {
-    parts.push({ text: `${tooMany(e.positions.length, 'było')} Korekcja „udała się”, ale ` +
-      'dała inne słowo kodowe niż nadane.', tone: 'note' });
+  data: { outcome: 'miscorrected', wrong: o.wrong ? o.wrong.join(' ') : '',
+    limit: beyond ? 'code' : '' }, why: beyond ? 'why-more' : null });
+  if (beyond) {
+    parts.push({ text: `${beyondCode(n, 'było')} Dekoder doprowadził ciąg do innego słowa ` +
+      'kodowego niż nadane: to błędna korekcja, nie poprawienie.', tone: 'note' });
   }
   if (o.transmitted.outside && o.transmitted.outside.length > 0) {
     parts.push({ text: `Nadany ciąg ma ${atPositions(o.transmitted.outside)} wartość spoza ` +
@@ -287,42 +414,53 @@ function corrected(s, o) {
 
 function uncorrectable(s) {
   const e = s.errors;
+  const n = errorCount(s);
+  const rounds = s.rotations.length;
+  const gaveUp = `Po ${rounds}. przesunięciu waga wciąż > 2: dekoder metodą wyłapywania ` +
+    'błędów się poddał, a program napisał, że ciągu nie da się skorygować.';
+  const verdict = (data, extra = '', why = 'why-limit') => ({ text: `${gaveUp}${extra}`,
+    tone: 'verdict', data: { outcome: 'uncorrectable', ...data }, why });
   const inWindow = s.rotations.find((r) => r.errorsInWindow);
-  const parts = [];
   if (inWindow) {
-    // With values 0 and 1 and at most two errors in the window, the weight is at most 2.
-    parts.push({ text: `Po ${afterShifts(inWindow.shift)} wszystkie błędy stały w oknie, ale ` +
-      'waga nie spadła do 2: słowa nie da się skorygować.', tone: 'verdict',
-    data: { outcome: 'uncorrectable' } });
-    if (s.unusual.length === 0) parts.push({ text: tooMany(e.positions.length) });
-    return parts;
+    // All the errors stood in the window and the weight stayed above 2: more than two errors.
+    return [verdict({ limit: n !== null && n > 2 ? 'code' : '', reason: 'all-in-window' },
+      ` Po ${inWindow.shift}. przesunięciu wszystkie błędy stały w oknie, ale waga ` +
+      `wynosiła ${inWindow.weight}: syndrom jest wtedy wektorem błędu, a błędów jest więcej ` +
+      'niż dwa.' + (n !== null && n > 2 ? ` ${beyondCode(n)}` : ''), 'why-more')];
   }
-  parts.push({ text: `Po ${afterShifts(s.rotations.length)} waga wciąż > 2: słowa nie da się ` +
-    'skorygować.', tone: 'verdict', data: { outcome: 'uncorrectable' } });
-  if (e) {
-    parts.push({ text: 'Żadne przesunięcie nie wprowadziło wszystkich błędów naraz do ' +
-      'okna.' });
+  if (!e || !e.span) {
+    return [verdict({ limit: n !== null && n > 2 ? 'code' : '' })];
   }
-  if (e && e.span) {
-    const { first, last, length } = e.span;
-    const data = { spanFirst: first, spanLast: last, spanLength: length };
-    let why;
-    if (e.trapRotation === null) {
-      why = 'To więcej niż 10 pozycji okna: żadne przesunięcie nie zmieści ich w nim naraz.';
-    } else if (e.trapRotation === 0) {
-      why = 'Stały w oknie już w odebranym ciągu, a przesunięcia je z niego wyprowadziły.';
-    } else {
-      why = `Do okna weszłyby razem dopiero po ${e.trapRotation}. przesunięciu, a program ` +
-        `robi najwyżej ${MOST_ROTATIONS}.`;
-    }
-    parts.push({ figure: { caption: 'r: odebrany ciąg; ⟷: odcinek, najkrótszy łuk (liczony ' +
-      'w kółko, po 30 jest 0), który obejmuje wszystkie błędy.', rows: [
-      wordRow('received', 'r', s.received, { error: e.positions }), spanRow(e.span)] } });
-    parts.push({ text: `Błędy ${atPositions(e.positions)} zajmują odcinek od ${first} do ` +
-      `${last}, w kółko: ${count(length, 'pozycję', 'pozycje', 'pozycji')}. ${why}` +
-      (e.positions.length > 2 && s.unusual.length === 0 ? ` ${tooMany(e.positions.length)}` :
-        ''), data });
+  const { first, last, length } = e.span;
+  const data = { spanFirst: first, spanLast: last, spanLength: length };
+  let reason;
+  let why;
+  if (e.trapRotation === null) {
+    reason = 'span';
+    why = 'To więcej niż 10 pozycji okna: żadne przesunięcie nie zmieści ich w nim naraz.';
+  } else if (e.trapRotation === 0) {
+    reason = 'left-window';
+    why = 'Stały w oknie już w odebranym ciągu, a przesunięcia je z niego wyprowadziły.';
+  } else {
+    reason = 'rotations';
+    why = `Do okna weszłyby razem dopiero po ${e.trapRotation}. przesunięciu, a program ` +
+      `robi najwyżej ${MOST_ROTATIONS} przesunięcia.`;
   }
+  const limit = n === null ? '' : (n > 2 ? 'code' : 'decoder');
+  const parts = [verdict({ limit, reason })];
+  if (limit === 'decoder') {
+    parts.push({ text: `Kod BCH(31,21) ma odległość minimalną d = 5 i poprawia każd${n === 1 ?
+      'y pojedynczy błąd' : 'e dwa błędy'}: to słowo da się poprawić, ale nie tym dekoderem. ` +
+      'Dekoder algebraiczny (np. Berlekampa–Masseya) by je poprawił.', tone: 'note',
+    why: 'why-algebraic' });
+  }
+  parts.push({ figure: { caption: 'r: odebrany ciąg; ⟷: odcinek cykliczny, najkrótszy (po 30 ' +
+    'jest 0), który obejmuje wszystkie błędy.', rows: [
+    wordRow('received', 'r', s.received, { error: e.positions }), spanRow(e.span)] } });
+  parts.push({ text: `${e.positions.length === 1 ? 'Błąd' : 'Błędy'} ${atPositions(e.positions)} ` +
+    `${e.positions.length === 1 ? 'zajmuje' : 'zajmują'} odcinek cykliczny od ${first} do ` +
+    `${last}: ${count(length, 'pozycję', 'pozycje', 'pozycji')}. ${why}` +
+    (limit === 'code' ? ` ${beyondCode(n)}` : ''), data, why: 'why-limit' });
   return parts;
 }
 
@@ -346,10 +484,55 @@ export function explain(s, exited = false) {
   if (s.weight !== null) sections.push(syndrome(s));
   if (s.rotations.length > 0) sections.push(rotations(s));
   const caught = s.rotations.find((r) => r.trapped);
-  if (caught) sections.push({ id: 'trapped', title: 'Błędy w oknie', parts: trapped(s, caught) });
+  if (caught) sections.push({ id: 'trapped', ...trapped(s, caught) });
   if (s.outcome) {
     sections.push({ id: 'result', title: 'Wynik', parts: s.outcome.kind === 'corrected' ?
       corrected(s, s.outcome) : uncorrectable(s) });
   }
   return { now: now(s, exited), sections };
+}
+
+// --- Why, and how far ---------------------------------------------------------------------
+
+// What a teacher would put on a handout: why error trapping works and where this decoder stops.
+// The figures for two errors (465 = 45 + 198 + 222) are those of any information word: the
+// code is linear, so what happens depends on the error pattern alone.
+export function why() {
+  return { title: 'Dlaczego i kiedy to działa', points: [
+    { id: 'why-distance', title: 'Ile błędów poprawia kod', paragraphs: [
+      'Kod BCH(31,21) ma odległość minimalną d = 5: dwa różne słowa kodowe różnią się na co ' +
+      'najmniej pięciu pozycjach. Dlatego poprawia t = ⌊(d − 1)/2⌋ = 2 błędy: słowo z ' +
+      'najwyżej dwoma błędami leży bliżej nadanego słowa niż każdego innego.'] },
+    { id: 'why-cyclic', title: 'Dlaczego wolno przesuwać', paragraphs: [
+      'Kod jest cykliczny: przesunięcie cykliczne słowa kodowego jest znów słowem kodowym. ' +
+      'Przesunięty ciąg odebrany to przesunięte słowo kodowe plus przesunięty wektor błędu, ' +
+      'więc jego syndrom zależy tylko od przesuniętego wektora błędu.'] },
+    { id: 'why-window', title: 'Dlaczego waga ≤ 2 znaczy „błędy w oknie”', paragraphs: [
+      `Gdy wszystkie błędy stoją w oknie ${WINDOW}, wektor błędu e(x) ma stopień mniejszy ` +
+      'niż 10, jest więc swoją własną resztą z dzielenia przez g(x): syndrom jest równy ' +
+      'wektorowi błędu, a jego waga liczbie błędów.',
+      'Odwrotnie, przy najwyżej dwóch błędach waga syndromu ≤ 2 oznacza, że błędy stoją w ' +
+      'oknie. Gdyby nie stały, wektor błędu plus syndrom wpisany w okno byłby niezerowym ' +
+      'słowem kodowym (jego reszta z dzielenia przez g(x) to s + s = 0) o wadze najwyżej ' +
+      '2 + 2 = 4 < 5 = d, a takiego słowa nie ma.'] },
+    { id: 'why-limit', title: 'Granice tego dekodera', paragraphs: [
+      'Dekodowanie metodą wyłapywania błędów poprawia błędy tylko wtedy, gdy wszystkie ' +
+      'mieszczą się w odcinku cyklicznym najwyżej 10 kolejnych pozycji i któreś z ' +
+      `${MOST_ROTATIONS} przesunięć wprowadzi ten odcinek do okna. Pojedynczy błąd na ` +
+      'pozycji p wchodzi do okna po 21 − p przesunięciach, więc każdy zostaje poprawiony.',
+      'Z 465 układów dwóch błędów 45 stoi w części kontrolnej i nie wymaga korekcji, 198 ' +
+      'dekoder poprawia, a 222 nie: 186 ma odcinek dłuższy niż 10, a 36 weszłoby do okna ' +
+      `dopiero po więcej niż ${MOST_ROTATIONS} przesunięciach. Kod poprawia wszystkie 465; ` +
+      'ten dekoder 243.'] },
+    { id: 'why-algebraic', title: 'Dekodery, które poprawiają każde dwa błędy', paragraphs: [
+      'Dekodery algebraiczne kodów BCH (algorytm Berlekampa–Masseya z procedurą Chiena albo ' +
+      'rozwiązanie równania kwadratowego w GF(32)) obliczają syndromy S₁ i S₃ jako wartości ' +
+      'r(x) w pierwiastkach g(x) i wyznaczają z nich położenia błędów. Poprawiają każdy ' +
+      'układ najwyżej dwóch błędów, także tych, których wyłapywanie nie obejmie.'] },
+    { id: 'why-more', title: 'Więcej niż dwa błędy', paragraphs: [
+      'Przy trzech i więcej błędach kod niczego nie gwarantuje. Waga ≤ 2 może się wtedy ' +
+      'pojawić, choć błędy nie stoją w oknie: dekoder zmienia wtedy ciąg w inne słowo ' +
+      'kodowe (błędna korekcja). Gdy błąd sam jest słowem kodowym, syndrom jest zerowy i ' +
+      'błąd przechodzi niezauważony.'] },
+  ] };
 }

@@ -1,10 +1,14 @@
 // What the teaching view says (web/explain.js), on every transcript cut at every line end and
 // whole: it never throws, shows a section only once the output holds its facts, marks exactly
 // the positions the reader found, and never prints a value it does not have. Named runs: the
-// verdicts, outcomes and spans a teacher would state.
+// verdicts, outcomes and spans a teacher would state. And every single, double and triple
+// error on one word, run through the real program (bch.wasm under Node): each fact a part of
+// the view states (its data attributes) is checked against where the errors really stand.
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
+import { join } from 'node:path';
 import { test } from 'node:test';
+import { runProgram } from '../../web/engine.js';
 import { explain } from '../../web/explain.js';
 import { readSteps } from '../../web/steps.js';
 
@@ -69,18 +73,22 @@ const KNOWN = {
     marks: { 'rotations.rotation-1': { error: [21] },
       'rotations.rotation-1-syndrome': { changed: [21] }, 'result.corrected': { changed: [20] } } },
   error_in_parity_only: { verdict: 'no-correction', parityOnly: '21', sections: 3 },
-  three_errors_miscorrected: { trapped: 14, outcome: 'miscorrected', wrong: '0 1 3 7 15',
-    says: /Błędów było 3, a kod poprawia co najwyżej dwa/,
-    marks: { 'result.corrected': { error: [0, 1, 3, 7, 15], changed: [7, 15] } } },
-  errors_at_0_and_29_uncorrectable: { outcome: 'uncorrectable', spanFirst: 29, spanLast: 0,
-    spanLength: 3, says: /dopiero po 23\. przesunięciu/,
+  three_errors_miscorrected: { trapped: 14, errorsTrapped: 'no', flipsWithoutError: '21 29',
+    outcome: 'miscorrected', wrong: '0 1 3 7 15', limit: 'code', rotateBack: 17,
+    marks: { 'result.corrected': { error: [0, 1, 3, 7, 15], changed: [7, 15] },
+      'rotations.rotation-14-syndrome': { changed: [21, 29] } } },
+  errors_at_0_and_29_uncorrectable: { outcome: 'uncorrectable', limit: 'decoder',
+    reason: 'rotations', spanFirst: 29, spanLast: 0, spanLength: 3,
+    says: /dopiero po 23\. przesunięciu/,
     marks: { 'result.span': { span: [0, 29, 30] } } },
-  pauses_at_end_of_input: { outcome: 'uncorrectable', spanLength: 11,
-    says: /więcej niż 10 pozycji/ },
+  pauses_at_end_of_input: { outcome: 'uncorrectable', limit: 'decoder', reason: 'span',
+    spanLength: 11, says: /11 pozycji/ },
   digit_two_in_information: { unusual: '0', outcome: 'miscorrected', wrong: '0',
     marks: { 'encoding.code-vector': { outside: [0] } } },
   // Three typed values outside 0/1: no claim that three errors beat the code.
-  bytes_over_127: { outcome: 'miscorrected', wrong: '0 2', unsaid: /co najwyżej dwa/ },
+  bytes_over_127: { outcome: 'miscorrected', wrong: '0 2', limit: '' },
+  // The -1 in the received word is not a one: weight 0, and the view does not count errors.
+  minus_gives_minus_one: { verdict: 'no-correction', errorCount: '', parityOnly: '30' },
 };
 
 test('named transcripts: verdicts, outcomes, spans and marks', () => {
@@ -98,4 +106,97 @@ test('named transcripts: verdicts, outcomes, spans and marks', () => {
     if (unsaid) assert.ok(!texts.some((text) => unsaid.test(text)), `${name}: ${unsaid}`);
     if (count) assert.equal(sections.length, count, name);
   }
+});
+
+// --- Every error pattern of weight 1, 2 and 3 on one word --------------------------------
+
+const program = await WebAssembly.compile(readFileSync(join(process.env.BCH_SITE, 'bch.wasm')));
+const encoder = new TextEncoder();
+// The program's run on a word and an error pattern, Enter at every pause.
+async function session(information, errors) {
+  const pattern = [...'0'.repeat(31)].map((bit, p) => (errors.includes(p) ? '1' : bit)).join('');
+  const chunks = [`${information}\n`, `${pattern}\n`, ...new Array(23).fill('\n')]
+    .map((text) => encoder.encode(text));
+  const { output, exited } = await runProgram(program, chunks, false);
+  assert.ok(exited);
+  return readSteps(output, chunks);
+}
+// Every set of `weight` positions from `from` on, ascending.
+function* patterns(weight, from = 0) {
+  if (weight === 0) {
+    yield [];
+    return;
+  }
+  for (let p = from; p < 31; p += 1) {
+    for (const rest of patterns(weight - 1, p + 1)) yield [p, ...rest];
+  }
+}
+
+// Where errors stand after k rotations, and whether all in the window 21..30: the model the
+// view's claims are checked against, from the positions alone.
+const movedBy = (errors, k) => errors.map((p) => (p + k) % 31);
+const allInWindow = (errors, k) => movedBy(errors, k).every((p) => p >= 21);
+const numbers = (text) => (text === '' ? [] : text.split(' ').map(Number));
+
+test('every single, double and triple error on one word, and five errors: each claim true',
+     async () => {
+  const runs = [1, 2, 3].flatMap((weight) => [...patterns(weight)])
+    .map((errors) => ['110100011010010001011', errors]);
+  runs.push(['0'.repeat(21), [2, 8, 10, 13, 20]]); // a weight of 2 with an error under it
+  const twoErrors = { 'no-correction': 0, corrected: 0, decoder: 0, span: 0, rotations: 0 };
+  const titles = { yes: new Set(), no: new Set() };
+  for (const [information, errors] of runs) {
+    const s = await session(information, errors);
+    const where = `errors at ${errors}`;
+    const n = errors.length;
+    const parts = explain(s, true).sections.flatMap((section) => section.parts
+      .filter((part) => part.data).map((part) => ({ section, data: part.data })));
+    const data = Object.assign({}, ...parts.map((part) => part.data));
+    assert.deepEqual(numbers(data.errors), errors, where);
+    if ('ruleHolds' in data) assert.equal(data.ruleHolds, String(n <= 2), where);
+    for (const { section, data: facts } of parts) {
+      if ('errorsTrapped' in facts) {
+        const k = facts.trapped;
+        assert.equal(facts.errorsTrapped, allInWindow(errors, k) ? 'yes' : 'no', where);
+        titles[facts.errorsTrapped].add(section.title);
+      }
+      if ('flipsWithoutError' in facts) {
+        // Named as flipping a correct bit: a syndrome one, and no error stands there.
+        const k = data.trapped;
+        const { values } = s.rotations[k - 1].syndrome;
+        for (const p of numbers(facts.flipsWithoutError)) {
+          assert.ok(!movedBy(errors, k).includes(p) && values[p - 21] === 1, `${where}: ${p}`);
+        }
+        for (const p of numbers(facts.fixes)) {
+          assert.ok(movedBy(errors, k).includes(p) && values[p - 21] === 1, `${where}: ${p}`);
+        }
+      }
+      if ('allInWindow' in facts) {
+        // All in the window: the printed weight is the number of errors, and above 2.
+        const k = facts.allInWindow;
+        assert.ok(allInWindow(errors, k), where);
+        assert.deepEqual([facts.weight, s.rotations[k - 1].weight], [n, n], where);
+        assert.ok(n > 2, where);
+      }
+    }
+    // What the code could do is not blamed on it: at most two errors are the decoder's limit.
+    if (data.outcome === 'uncorrectable' || data.outcome === 'miscorrected') {
+      assert.equal(data.limit, n <= 2 ? 'decoder' : 'code', where);
+      assert.ok(n > 2 || data.outcome === 'uncorrectable', `${where}: miscorrected`);
+    }
+    if (n !== 2) continue;
+    if (data.verdict === 'no-correction') twoErrors['no-correction'] += 1;
+    if (data.outcome === 'corrected') twoErrors.corrected += 1;
+    if (data.outcome === 'uncorrectable') {
+      twoErrors[data.limit] += 1;
+      twoErrors[data.reason] += 1;
+      // 'span': no rotation at all brings both into the window.
+      const fits = [...Array(31).keys()].some((k) => allInWindow(errors, k));
+      assert.equal(data.reason, fits ? 'rotations' : 'span', where);
+    }
+  }
+  assert.deepEqual(twoErrors,
+    { 'no-correction': 45, corrected: 198, decoder: 222, span: 186, rotations: 36 });
+  assert.ok(titles.yes.size > 0 && titles.no.size > 0);
+  for (const title of titles.yes) assert.ok(!titles.no.has(title), title);
 });
