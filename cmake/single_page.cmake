@@ -8,6 +8,7 @@
 # Each module becomes a function run once, in the order of its imports, whose result holds
 # what it exports:
 #   import { a, b } from './engine.js';   ->  const { a, b } = module_engine;
+#   (the names may run over several lines)
 #   export function a() ...               ->  function a() ... (and `return { a, ... }`)
 # Those two forms are the only imports and exports the page's modules may use; anything else
 # stops the build. The output depends on the sources alone, byte for byte.
@@ -69,13 +70,13 @@ function(add_module name)
   endif()
   file(READ "${WEB}/${name}.js" code)
   set(code "\n${code}")
-  set(import_pattern "\nimport \\{[A-Za-z0-9_$, ]*\\} from '\\./([A-Za-z0-9_]+)\\.js'")
+  set(import_pattern "\nimport \\{[A-Za-z0-9_$, \n]*\\} from '\\./([A-Za-z0-9_]+)\\.js'")
   string(REGEX MATCHALL "${import_pattern}" imports "${code}")
   foreach(import IN LISTS imports)
     string(REGEX REPLACE "${import_pattern}" "\\1" imported "${import}")
     add_module(${imported})
   endforeach()
-  string(REGEX REPLACE "\nimport (\\{[A-Za-z0-9_$, ]*\\}) from '\\./([A-Za-z0-9_]+)\\.js';"
+  string(REGEX REPLACE "\nimport (\\{[A-Za-z0-9_$, \n]*\\}) from '\\./([A-Za-z0-9_]+)\\.js';"
          "\nconst \\1 = module_\\2;" code "${code}")
   set(export_pattern "\nexport (async function|function|class|const|let) ([A-Za-z0-9_$]+)")
   string(REGEX MATCHALL "${export_pattern}" exports "${code}")

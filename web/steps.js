@@ -71,6 +71,8 @@ export const CODE_LENGTH = 31;
 export const INFORMATION_LENGTH = 21;
 export const PARITY_LENGTH = 10;
 export const CORRECTABLE_WEIGHT = 2;
+// The trapping loop gives up after this many rotations.
+export const MOST_ROTATIONS = 22;
 // Positions 21..30, the parity part: where error trapping wants every error to stand.
 const WINDOW_START = INFORMATION_LENGTH;
 

@@ -21,12 +21,19 @@
 //   { chunks: Uint8Array[], ended: the input was ended after them, output: Uint8Array, all
 //   the program wrote, marks: marks[i] is the length of the output when the program took
 //   hand-over i (chunk i, or the end of the input), exited, exitCode }. Read-only.
+//   It also carries redo: how many hand-overs taken back can be handed over again.
+// - "bch-failed", sent when the program cannot be loaded; detail: the message shown.
 // - "bch-take-back", listened to: takes back the last hand-over (the last chunk, or the end of
-//   the input) and shows the program's run without it.
+//   the input) and shows the program's run without it; a typed line taken back returns to the
+//   line being typed, and the hand-over can be made again ("bch-redo").
+// - "bch-redo", listened to: hands over again the last hand-over taken back.
+// - "bch-step", listened to: Enter, as if pressed in the line.
+// - "bch-to-end", listened to: Enter at every pause left, to the program's end.
 // The body's data-runs counts the runs shown, so that a test can tell when the screen is
 // complete; each also leaves a performance mark "bch-screen", and each hand-over a measure
 // "bch-handover" from the key to the new screen.
 import { runProgram, startsWith } from './engine.js';
+import { MOST_ROTATIONS } from './steps.js';
 import { SessionError, decodeSession, encodeSession } from './session.js';
 
 const screen = document.getElementById('screen');
@@ -48,6 +55,7 @@ let ended = false; // and whether the input was ended after them
 let run = null; // the program's run on them
 let shown = ''; // the text on the screen
 let queue = Promise.resolve(); // hand-overs and replays, one after another
+let undone = []; // hand-overs taken back, the last one last: a chunk, or null for the end
 
 function say(text, isError = false) {
   status.textContent = text;
@@ -154,7 +162,7 @@ function adopt(nextChunks, nextEnded, result) {
   performance.mark('bch-screen');
   document.dispatchEvent(new CustomEvent('bch-handover', {
     detail: { chunks: [...chunks], ended, output: result.output, marks: [...result.marks],
-              exited: result.exited, exitCode: result.exitCode },
+              exited: result.exited, exitCode: result.exitCode, redo: undone.length },
   }));
 }
 
@@ -167,24 +175,28 @@ function perform(step) {
   });
 }
 
-// Hands a chunk over to the program (null: the end of the input), as a terminal does at
-// Enter or Ctrl-D; the terminal echoes it where the program takes it.
-function handOver(chunk) {
+// Hands chunks over to the program, and then the end of the input if `end`, as a terminal
+// does at Enter or Ctrl-D; the terminal echoes each where the program takes it, and those it
+// never takes (the program ended first) are dropped. A new hand-over forgets what was taken
+// back, as typing after an undo does in an editor; `redo` is the hand-over made again.
+function handOver(more, end = false, redo = false) {
   const started = performance.now();
   perform(async () => {
     if (!waiting() || ended) return; // the program has ended: nothing more is taken
-    const nextChunks = chunk === null ? chunks : [...chunks, chunk];
-    const result = await runProgram(program, nextChunks, chunk === null);
+    if (!redo) undone = [];
+    const nextChunks = [...chunks, ...more];
+    const result = await runProgram(program, nextChunks, end);
     if (!startsWith(result.output, run.output)) {
       throw new Error('nowe uruchomienie nie powtórzyło poprzedniego wyjścia programu');
     }
-    adopt(nextChunks, chunk === null, result);
+    adopt(nextChunks, end, result);
     performance.measure('bch-handover', { start: started });
   });
 }
 
 // Shows the session a fragment holds, or an empty one with a message where it holds none.
 async function replay(text) {
+  undone = [];
   let session = { chunks: [], ended: false };
   let problem = '';
   try {
@@ -218,14 +230,15 @@ function enter() {
   if (!waiting()) return;
   const text = line.textContent;
   line.textContent = '';
-  handOver(encoder.encode(`${text}\n`));
+  handOver([encoder.encode(`${text}\n`)]);
 }
 
 function endOfInput() {
   if (!waiting()) return;
   const text = line.textContent;
   line.textContent = '';
-  handOver(text === '' ? null : encoder.encode(text));
+  if (text === '') handOver([], true);
+  else handOver([encoder.encode(text)]);
 }
 
 // Pasted text goes in at the caret; each line end in it is an Enter, which hands over the
@@ -254,7 +267,7 @@ function paste(text) {
   }
   lines[0] = before + lines[0] + after;
   line.textContent = '';
-  for (const typed of lines) handOver(encoder.encode(`${typed}\n`));
+  for (const typed of lines) handOver([encoder.encode(`${typed}\n`)]);
   setLine(last, last.length);
 }
 
@@ -308,6 +321,7 @@ copyLink.addEventListener('click', async () => {
 newRun.addEventListener('click', () => perform(async () => {
   if (chunks.length > 0 || ended) history.pushState(null, '', baseAddress());
   say('');
+  undone = [];
   adopt([], false, await runProgram(program, [], false));
   focusLine();
 }));
@@ -324,9 +338,35 @@ addEventListener('hashchange', follow);
 
 document.addEventListener('bch-take-back', () => perform(async () => {
   if (run === null || (chunks.length === 0 && !ended)) return;
+  const taken = ended ? null : chunks.at(-1);
   const nextChunks = ended ? chunks : chunks.slice(0, -1);
+  undone.push(taken);
   adopt(nextChunks, false, await runProgram(program, nextChunks, false));
+  // What was typed comes back to the line, to be sent again or changed.
+  if (taken !== null) {
+    const text = decoder.decode(taken).replace(/\n$/, '');
+    setLine(text, text.length);
+  }
 }));
+
+document.addEventListener('bch-redo', () => {
+  if (undone.length === 0 || !waiting()) return;
+  const again = undone.pop();
+  line.textContent = '';
+  if (again === null) handOver([], true, true);
+  else handOver([again], false, true);
+});
+
+document.addEventListener('bch-step', enter);
+
+// Enter at every pause left: the program takes as many as it still waits for, at most one per
+// rotation and the closing one. The view asks for it only while the program waits at a pause
+// (at a prompt the program would take every empty line and wait on).
+document.addEventListener('bch-to-end', () => {
+  if (!waiting()) return;
+  line.textContent = '';
+  handOver(Array.from({ length: MOST_ROTATIONS + 1 }, () => encoder.encode('\n')));
+});
 
 // --- Loading ----------------------------------------------------------------------------
 
@@ -347,8 +387,10 @@ async function loadProgram() {
 try {
   program = await loadProgram();
 } catch (error) {
-  say(`Nie można wczytać programu bch.wasm (${error.message ?? error}). Strona musi być ` +
-      'podana przez serwer WWW (adres http://); z dysku działa plik bch.html.', true);
+  const text = `Nie można wczytać programu bch.wasm (${error.message ?? error}). Strona musi ` +
+    'być podana przez serwer WWW (adres http://); z dysku działa plik bch.html.';
+  say(text, true);
+  document.dispatchEvent(new CustomEvent('bch-failed', { detail: text }));
 }
 if (program !== null) {
   perform(async () => {
