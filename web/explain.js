@@ -19,7 +19,8 @@
 //     { figure: { caption, rows } }  words one above the other, position under position; a row
 //       is { id, label, cells, note, current, trapped, under, shift }, each cell { position,
 //       text, marks } with marks among 'error' (a position where the word differs from the one
-//       sent), 'changed' (a bit the correction flips), 'outside' (a value other than 0 and 1)
+//       sent), 'changed' (a bit the correction flips), 'non-binary' (a value other than 0
+//       and 1)
 //       and 'span' (the errors' span); a syndrome's row has `under` set and its cells stand at
 //       positions 21..30, under the window; a row of a rotation has its `shift`, `current` while
 //       the program waits after it and `trapped` where the weight fell to 2 or less; a row the
@@ -28,10 +29,10 @@
 //       (shift 0: the received word) against the threshold 2, on an axis of rotations 0..limit
 //
 // why() -> { title, points: [{ id, title, paragraphs }] }: the panel "why and how far".
-import {
-  CODE_LENGTH, CORRECTABLE_WEIGHT, INFORMATION_LENGTH, MOST_ROTATIONS, sameList,
-} from './steps.js';
-const WINDOW = `${INFORMATION_LENGTH}–${CODE_LENGTH - 1}`;
+import { CODE_LENGTH, CORRECTABLE_WEIGHT, MOST_ROTATIONS } from './program.js';
+import { WINDOW_FIRST, WINDOW_LAST, sameList, windowPosition } from './steps.js';
+
+const WINDOW = `${WINDOW_FIRST}–${WINDOW_LAST}`;
 
 // --- Words --------------------------------------------------------------------------------
 
@@ -49,7 +50,7 @@ function list(items) {
 const atPositions = (ps) => `${ps.length === 1 ? 'na pozycji' : 'na pozycjach'} ${list(ps)}`;
 // "pozycja 16", "pozycje 0 i 29"
 const positionsNamed = (ps) => `${ps.length === 1 ? 'pozycja' : 'pozycje'} ${list(ps)}`;
-const inInformation = (ps) => ps.filter((p) => p < INFORMATION_LENGTH);
+const inInformation = (positions) => positions.filter((p) => p < WINDOW_FIRST);
 const number = (n) => String(n).replace('-', '−');
 // More errors than the code guarantees to correct: no decoder need get them right.
 const beyondCode = (n, verb = 'jest') =>
@@ -61,10 +62,10 @@ const beyondCode = (n, verb = 'jest') =>
 // text whole where its values are not known.
 function wordRow(id, label, row, marks = {}, extra = {}) {
   if (!row.values) return { id, label, text: row.text, ...extra };
-  const outside = new Set(row.outside);
+  const nonBinary = new Set(row.nonBinary);
   const cells = row.values.map((value, position) => {
     const on = Object.keys(marks).filter((mark) => marks[mark] && marks[mark].includes(position));
-    if (outside.has(position)) on.push('outside');
+    if (nonBinary.has(position)) on.push('non-binary');
     return { position, text: String(value), marks: on };
   });
   return { id, label, cells, ...extra };
@@ -74,9 +75,9 @@ function wordRow(id, label, row, marks = {}, extra = {}) {
 function syndromeRow(id, label, row, changed = null, extra = {}) {
   if (!row.values) return { id, label, text: row.text, under: true, ...extra };
   const cells = row.values.map((value, q) => {
-    const position = INFORMATION_LENGTH + q;
+    const position = windowPosition(q);
     const marks = changed && changed.includes(position) ? ['changed'] : [];
-    if (row.outside.includes(q)) marks.push('outside');
+    if (row.nonBinary.includes(q)) marks.push('non-binary');
     return { position, text: String(value), marks };
   });
   return { id, label, cells, under: true, ...extra };
@@ -86,7 +87,7 @@ function syndromeRow(id, label, row, changed = null, extra = {}) {
 function typedRow(id, label, word, marks) {
   const cells = [...word.text].map((text, position) => {
     const on = Object.keys(marks).filter((mark) => marks[mark].includes(position));
-    if (word.outside.includes(position)) on.push('outside');
+    if (word.nonBinary.includes(position)) on.push('non-binary');
     return { position, text, marks: on };
   });
   return { id, label, cells };
@@ -105,19 +106,19 @@ function spanRow(span) {
 
 // How many errors the run has, where that number is a fact the code's guarantees speak of:
 // known positions, and only values 0 and 1 (other values are added as numbers, not as bits).
-function errorCount(s) {
-  return s.errors && s.unusual.length === 0 ? s.errors.positions.length : null;
+function errorCount(steps) {
+  return steps.errors && steps.unusual.length === 0 ? steps.errors.positions.length : null;
 }
 
 // The window positions whose bits the correction at rotation r flips: read off the printed
 // result once it is there, else, with values 0 and 1 only, the syndrome's ones (adding 1 to a
 // bit flips it). Null where neither is known.
-function flippedInWindow(s, r) {
-  const o = s.outcome;
-  if (o && o.kind === 'corrected' && o.changed) {
-    return o.changed.map((p) => (p + r.shift) % CODE_LENGTH).sort((a, b) => a - b);
+function flippedInWindow(steps, rotation) {
+  const outcome = steps.outcome;
+  if (outcome && outcome.kind === 'corrected' && outcome.changed) {
+    return outcome.changed.map((p) => (p + rotation.shift) % CODE_LENGTH).sort((a, b) => a - b);
   }
-  return s.unusual.length === 0 ? r.syndromeOnes : null;
+  return steps.unusual.length === 0 ? rotation.syndromeOnes : null;
 }
 
 // --- Sentences about values other than 0 and 1 ---------------------------------------------
@@ -125,25 +126,25 @@ function flippedInWindow(s, r) {
 function typedValues(word) {
   const typed = (p) => (word.text[p] === '\uFFFD' ? `bajt ${word.bytes[p]}` :
     `„${word.text[p]}”`);
-  return word.outside.map((p) => `${p} (${typed(p)} = ${number(word.values[p])})`);
+  return word.nonBinary.map((p) => `${p} (${typed(p)} = ${number(word.values[p])})`);
 }
 
 function informationNote(word) {
-  const several = word.outside.length > 1;
+  const several = word.nonBinary.length > 1;
   return {
     text: `W słowie informacyjnym wpisano ${several ? 'wartości' : 'wartość'} spoza 0 i 1 ` +
       `${atPositions(typedValues(word))}. Program bierze każdy znak jako liczbę (kod znaku − ` +
       `48), koduje ją i drukuje w wektorze kodowym tak, jak jest; widok pokazuje wydrukowane ` +
       'cyfry bez zmian i mówi tylko to, co z nich wynika.',
     tone: 'unusual',
-    data: { unusual: word.outside.join(' ') },
+    data: { unusual: word.nonBinary.join(' ') },
   };
 }
 
 // The error pattern is never printed: each of its values is added to the code vector's value
 // and the sum reduced by 2 with the sign of the dividend.
 function errorPatternNote(word) {
-  const several = word.outside.length > 1;
+  const several = word.nonBinary.length > 1;
   return {
     text: `We wzorcu błędu wpisano ${several ? 'wartości' : 'wartość'} spoza 0 i 1 ` +
       `${atPositions(typedValues(word))}. Wzorca program nie drukuje: na każdej pozycji dodaje ` +
@@ -151,62 +152,63 @@ function errorPatternNote(word) {
       '(e + c + 2) przez 2, która ma znak dzielnej (−3 + 0 + 2 daje −1). Wynik stoi w ' +
       'wierszu r; błędem jest każda pozycja, na której r różni się od c.',
     tone: 'unusual',
-    data: { unusual: word.outside.join(' ') },
+    data: { unusual: word.nonBinary.join(' ') },
   };
 }
 
 // --- The sections -------------------------------------------------------------------------
 
-function encoding(s) {
+function encoding(steps) {
   const parts = [
     { text: 'Słowo informacyjne i(x) to 21 bitów na pozycjach 0–20. Część kontrolna ' +
       `(${WINDOW}) to reszta z dzielenia i(x)·x^{10} przez g(x) = x^{10} + x^{9} + x^{8} + ` +
       'x^{6} + x^{5} + x^{3} + 1.' },
     { text: 'Pozycje liczymy od 0 z lewej: pozycja p to współczynnik przy x^{30−p}.' },
     { figure: { caption: 'c: wektor kodowy, jak go wydrukował program.',
-      rows: [wordRow('code-vector', 'c', s.codeVector)] } },
+      rows: [wordRow('code-vector', 'c', steps.codeVector)] } },
   ];
-  if (s.information && !s.information.typed) {
+  if (steps.information && !steps.information.typed) {
     parts.push({ text: 'Nie wpisano słowa: program wziął swoje słowo domyślne.',
       tone: 'note' });
   }
-  if (s.information && s.information.outside.length > 0) {
-    parts.push(informationNote(s.information));
+  if (steps.information && steps.information.nonBinary.length > 0) {
+    parts.push(informationNote(steps.information));
   }
-  if (s.warnings.includes('information-differs')) {
+  if (steps.warnings.includes('information-differs')) {
     parts.push({ text: 'Wpisane słowo nie zgadza się z początkiem wektora kodowego: widok ' +
       'pokazuje tylko wydrukowane cyfry.', tone: 'note' });
   }
   return { id: 'encoding', title: 'Kodowanie', parts };
 }
 
-function error(s) {
-  const e = s.errors;
-  const rows = [wordRow('code-vector', 'c', s.codeVector)];
-  if (s.errorPattern) {
+function error(steps) {
+  const errors = steps.errors;
+  const rows = [wordRow('code-vector', 'c', steps.codeVector)];
+  if (steps.errorPattern) {
     // Where the received word is known to differ, those are the errors the pattern made,
     // whatever character stood there; else its ones.
-    rows.push(typedRow('error-pattern', 'e', s.errorPattern,
-      { error: e ? e.positions : s.errorPattern.ones }));
+    rows.push(typedRow('error-pattern', 'e', steps.errorPattern,
+      { error: errors ? errors.positions : steps.errorPattern.ones }));
   }
-  rows.push(wordRow('received', 'r', s.received, { error: e && e.positions }));
+  rows.push(wordRow('received', 'r', steps.rotations[0].word,
+    { error: errors && errors.positions }));
   const parts = [{ figure: { caption: 'c: wektor kodowy; e: wektor błędu (wzorzec dopełniony ' +
     'zerami lub obcięty do 31 znaków); r = c + e: odebrany ciąg.', rows } }];
-  if (s.errorPattern) {
-    const { ones } = s.errorPattern;
+  if (steps.errorPattern) {
+    const { ones } = steps.errorPattern;
     parts.push({ text: ones.length === 0 ? 'Wzorzec błędu nie ma jedynek.' :
       `Jedynki wzorca błędu: ${positionsNamed(ones)}.`, data: { ones: ones.join(' ') } });
-    if (s.errorPattern.outside.length > 0) parts.push(errorPatternNote(s.errorPattern));
+    if (steps.errorPattern.nonBinary.length > 0) parts.push(errorPatternNote(steps.errorPattern));
   }
-  if (!e) {
+  if (!errors) {
     parts.push({ text: 'Tych wierszy nie da się jednoznacznie podzielić na 31 pozycji, więc ' +
       'widok nie porównuje ich pozycja po pozycji.', tone: 'unusual' });
   } else {
-    parts.push({ text: e.positions.length === 0 ? 'Odebrany ciąg jest równy wektorowi kodowemu.' :
-      `Odebrany ciąg różni się od wektora kodowego ${atPositions(e.positions)}: ` +
-      `${count(e.positions.length, 'błąd', 'błędy', 'błędów')}.`,
-      data: { errors: e.positions.join(' ') } });
-    if (s.errorPattern && !sameList(s.errorPattern.ones, e.positions)) {
+    parts.push({ text: errors.positions.length === 0 ? 'Odebrany ciąg jest równy wektorowi kodowemu.' :
+      `Odebrany ciąg różni się od wektora kodowego ${atPositions(errors.positions)}: ` +
+      `${count(errors.positions.length, 'błąd', 'błędy', 'błędów')}.`,
+      data: { errors: errors.positions.join(' ') } });
+    if (steps.errorPattern && !sameList(steps.errorPattern.ones, errors.positions)) {
       // With values 0 and 1 alone, r = c + e differs from c exactly at e's ones.
       parts.push({ text: 'Różnice nie leżą dokładnie pod jedynkami wzorca: to skutek ' +
         'wartości spoza 0 i 1, które program dodaje jak liczby.', tone: 'unusual' });
@@ -216,73 +218,76 @@ function error(s) {
 }
 
 // The weight rule holds for at most two errors; with more, say that it does not apply here.
-function ruleFails(s) {
-  const n = errorCount(s);
-  return n !== null && n > CORRECTABLE_WEIGHT ?
-    ` Tu błędów jest ${n}, więc ten warunek nie jest spełniony i wniosek nie obowiązuje.` : '';
+function ruleFails(steps) {
+  const total = errorCount(steps);
+  return total !== null && total > CORRECTABLE_WEIGHT ?
+    ` Tu błędów jest ${total}, więc ten warunek nie jest spełniony i wniosek nie obowiązuje.` : '';
 }
 
-function syndrome(s) {
-  const e = s.errors;
-  const n = errorCount(s);
+function syndrome(steps) {
+  const errors = steps.errors;
+  const received = steps.rotations[0];
+  const total = errorCount(steps);
   const parts = [
     { text: 'Syndrom to reszta z dzielenia r(x) przez g(x): 10 bitów, które stoją pod oknem ' +
       `${WINDOW}. Jego waga to liczba jedynek.` },
     { figure: { caption: `r: odebrany ciąg; s: jego syndrom, pod pozycjami ${WINDOW}.`, rows: [
-      wordRow('received', 'r', s.received, { error: e && e.positions }),
-      syndromeRow('syndrome', 's', s.syndrome, null, { note: `w=${s.weight}` }),
+      wordRow('received', 'r', received.word, { error: errors && errors.positions }),
+      syndromeRow('syndrome', 's', received.syndrome, null, { note: `w=${received.weight}` }),
     ] } },
   ];
-  const ruleData = { errorCount: n ?? '', ruleHolds: n === null ? '' : String(n <= 2) };
-  if (s.verdict === 'correction') {
-    parts.push({ text: `Waga ${s.weight} > 2: program zaczyna korekcję.`, tone: 'verdict',
+  const ruleData = { errorCount: total ?? '', ruleHolds: total === null ? '' : String(total <= 2) };
+  if (steps.verdict === 'correction') {
+    parts.push({ text: `Waga ${received.weight} > 2: program zaczyna korekcję.`, tone: 'verdict',
       data: { verdict: 'correction' } });
     parts.push({ text: 'Przy najwyżej dwóch błędach to znak błędu w części informacyjnej: ' +
       'błędy stojące tylko w części kontrolnej mają syndrom równy wektorowi błędu, o wadze ' +
-      `najwyżej 2.${ruleFails(s)}`, data: ruleData, why: 'why-window' });
-  } else if (s.verdict === 'no-correction') {
-    parts.push({ text: `Waga ${s.weight} ≤ 2: program niczego nie poprawia.`, tone: 'verdict',
+      `najwyżej 2.${ruleFails(steps)}`, data: ruleData, why: 'why-window' });
+  } else if (steps.verdict === 'no-correction') {
+    parts.push({ text: `Waga ${received.weight} ≤ 2: program niczego nie poprawia.`,
+      tone: 'verdict',
       data: { verdict: 'no-correction' } });
     parts.push({ text: 'Przy najwyżej dwóch błędach część informacyjna jest wtedy bez ' +
-      `błędu.${ruleFails(s)}`, data: ruleData, why: 'why-window' });
-    if (e && e.parityOnly) {
-      const one = e.positions.length === 1;
-      const shown = s.syndromeShowsErrors ? `: syndrom jest równy wektorowi błędu, ${one ?
+      `błędu.${ruleFails(steps)}`, data: ruleData, why: 'why-window' });
+    if (errors && errors.parityOnly) {
+      const one = errors.positions.length === 1;
+      const shown = received.syndromeShowsErrors ? `: syndrom jest równy wektorowi błędu, ${one ?
         'jedynka pod błędem' : 'jedynki pod błędami'}.` : '.';
       parts.push({ text: `${one ? 'Błąd stoi' : 'Błędy stoją'} tylko w części kontrolnej ` +
-        `(${positionsNamed(e.positions)})${shown} Program ${one ? 'go' : 'ich'} nie ` +
+        `(${positionsNamed(errors.positions)})${shown} Program ${one ? 'go' : 'ich'} nie ` +
         'poprawia, bo informacja dotarła cała.', tone: 'note',
-      data: { parityOnly: e.positions.join(' ') } });
-    } else if (e && inInformation(e.positions).length > 0) {
-      const missed = inInformation(e.positions);
-      const zero = s.syndrome.values !== null && s.syndrome.values.every((v) => v === 0);
+      data: { parityOnly: errors.positions.join(' ') } });
+    } else if (errors && inInformation(errors.positions).length > 0) {
+      const missed = inInformation(errors.positions);
+      const { values } = received.syndrome;
+      const zero = values !== null && values.every((value) => value === 0);
       const how = zero ? 'Syndrom jest zerowy: odebrany ciąg jest słowem kodowym, innym niż ' +
         'nadane, i błąd przeszedł niezauważony.' : `Syndrom nie jest zerowy, ale ma wagę ` +
-        `${s.weight} ≤ 2, więc program uznał, że błędy stoją tylko w części kontrolnej.`;
+        `${received.weight} ≤ 2, więc program uznał, że błędy stoją tylko w części kontrolnej.`;
       parts.push({ text: 'Odebrany ciąg różni się jednak od wektora kodowego w części ' +
         `informacyjnej (${positionsNamed(missed)}). ${how}` +
-        (n !== null && n > 2 ? ` ${beyondCode(n)}` : ''), tone: 'note',
+        (total !== null && total > 2 ? ` ${beyondCode(total)}` : ''), tone: 'note',
       data: { missed: missed.join(' '), syndromeZero: String(zero) }, why: 'why-more' });
     }
   }
   return { id: 'syndrome', title: 'Syndrom i waga', parts };
 }
 
-function rotations(s) {
+function rotations(steps) {
   const rows = [];
-  const caught = s.rotations.find((r) => r.trapped);
-  for (const r of s.rotations) {
-    const extra = { current: r.waiting, trapped: r.trapped === true, shift: r.shift };
-    rows.push(wordRow(`rotation-${r.shift}`, String(r.shift), r.word, { error: r.errorsAt },
-      { ...extra, note: r.weight === null ? '' : `w=${r.weight}` }));
-    if (r.syndrome) {
-      rows.push(syndromeRow(`rotation-${r.shift}-syndrome`, 's', r.syndrome,
-        r === caught ? flippedInWindow(s, r) : null, extra));
+  const shifted = steps.rotations.slice(1);
+  const caught = shifted.find((rotation) => rotation.trapped);
+  for (const rotation of shifted) {
+    const extra = { current: rotation.waiting, trapped: rotation.trapped === true, shift: rotation.shift };
+    rows.push(wordRow(`rotation-${rotation.shift}`, String(rotation.shift), rotation.word, { error: rotation.errorsAt },
+      { ...extra, note: rotation.weight === null ? '' : `w=${rotation.weight}` }));
+    if (rotation.syndrome) {
+      rows.push(syndromeRow(`rotation-${rotation.shift}-syndrome`, 's', rotation.syndrome,
+        rotation === caught ? flippedInWindow(steps, rotation) : null, extra));
     }
   }
-  const points = [{ shift: 0, weight: s.weight },
-    ...s.rotations.filter((r) => r.weight !== null)
-      .map((r) => ({ shift: r.shift, weight: r.weight }))];
+  const points = steps.rotations.filter((rotation) => rotation.weight !== null)
+    .map((rotation) => ({ shift: rotation.shift, weight: rotation.weight }));
   const parts = [
     { text: 'Kod jest cykliczny: przesunięcie cykliczne słowa kodowego jest słowem kodowym, ' +
       'więc syndrom przesuniętego ciągu to syndrom przesuniętego wektora błędu. Każde ' +
@@ -295,10 +300,10 @@ function rotations(s) {
   ];
   // A rotation that brings every error into the window without trapping them: more than two
   // errors, whose syndrome there is the error pattern, of weight above 2.
-  const all = s.rotations.find((r) => r.errorsInWindow && r.weight !== null);
-  const n = errorCount(s);
-  if (all && n !== null && all.weight > CORRECTABLE_WEIGHT) {
-    parts.push({ text: `Po ${all.shift}. przesunięciu wszystkie błędy (${n}) stoją w oknie: ` +
+  const all = shifted.find((rotation) => rotation.errorsInWindow && rotation.weight !== null);
+  const total = errorCount(steps);
+  if (all && total !== null && all.weight > CORRECTABLE_WEIGHT) {
+    parts.push({ text: `Po ${all.shift}. przesunięciu wszystkie błędy (${total}) stoją w oknie: ` +
       `syndrom jest równy wektorowi błędu i ma wagę ${all.weight} > 2, bo błędów jest więcej ` +
       'niż dwa. Program przesuwa dalej.', data: { allInWindow: all.shift, weight: all.weight },
     why: 'why-more' });
@@ -308,40 +313,40 @@ function rotations(s) {
 
 // The rotation where the weight fell to 2 or less. Its title and first sentence say whether
 // the errors were really trapped (all in the window) or only the weight fell.
-function trapped(s, r) {
-  const n = errorCount(s);
-  const flipped = flippedInWindow(s, r);
-  if (r.errorsAt === null || r.errorsInWindow === null) {
+function trapped(steps, rotation) {
+  const total = errorCount(steps);
+  const flipped = flippedInWindow(steps, rotation);
+  if (rotation.errorsAt === null || rotation.errorsInWindow === null) {
     return { title: 'Waga najwyżej 2', parts: [
-      { text: `Po ${r.shift}. przesunięciu waga ${r.weight} ≤ 2: program uznaje, że błędy ` +
+      { text: `Po ${rotation.shift}. przesunięciu waga ${rotation.weight} ≤ 2: program uznaje, że błędy ` +
         'stoją w oknie, i doda syndrom do okna.', tone: 'verdict',
-      data: { trapped: r.shift, errorsTrapped: 'unknown' } }] };
+      data: { trapped: rotation.shift, errorsTrapped: 'unknown' } }] };
   }
-  if (r.errorsInWindow) {
-    const one = r.errorsAt.length === 1;
-    const parts = [{ text: `${one ? 'Błąd wyłapany' : 'Błędy wyłapane'} po ${r.shift}. ` +
-      `przesunięciu: waga ${r.weight} ≤ 2.`, tone: 'verdict',
-    data: { trapped: r.shift, errorsTrapped: 'yes' } }];
-    if (r.syndromeShowsErrors) {
+  if (rotation.errorsInWindow) {
+    const one = rotation.errorsAt.length === 1;
+    const parts = [{ text: `${one ? 'Błąd wyłapany' : 'Błędy wyłapane'} po ${rotation.shift}. ` +
+      `przesunięciu: waga ${rotation.weight} ≤ 2.`, tone: 'verdict',
+    data: { trapped: rotation.shift, errorsTrapped: 'yes' } }];
+    if (rotation.syndromeShowsErrors) {
       parts.push({ text: `${one ? 'Błąd stoi' : 'Wszystkie błędy stoją'} teraz w oknie ` +
-        `(${positionsNamed(r.errorsAt)}), więc syndrom jest tam równy wektorowi błędu: ` +
+        `(${positionsNamed(rotation.errorsAt)}), więc syndrom jest tam równy wektorowi błędu: ` +
         `${one ? 'jego jedynka stoi dokładnie pod błędem' :
           'jego jedynki stoją dokładnie pod błędami'}. Program doda syndrom do okna, czyli ` +
         `zmieni ${one ? 'ten bit' : 'te bity'}.`, why: 'why-window' });
     } else {
-      parts.push({ text: `Błędy stoją w oknie (${positionsNamed(r.errorsAt)}), ale syndrom ` +
+      parts.push({ text: `Błędy stoją w oknie (${positionsNamed(rotation.errorsAt)}), ale syndrom ` +
         'nie jest równy wektorowi błędu: to skutek wartości spoza 0 i 1.', tone: 'unusual' });
     }
     return { title: one ? 'Błąd wyłapany' : 'Błędy wyłapane', parts };
   }
   // The weight fell, but some error stands outside the window: with at most two errors that
   // cannot happen (d = 5), so the run has more, and the correction changes the wrong bits.
-  const parts = [{ text: `Po ${r.shift}. przesunięciu waga spadła do ${r.weight} ≤ 2, ale nie ` +
-    `wszystkie błędy stoją w oknie: błędy stoją ${atPositions(r.errorsAt)}.`, tone: 'verdict',
-  data: { trapped: r.shift, errorsTrapped: 'no' } }];
+  const parts = [{ text: `Po ${rotation.shift}. przesunięciu waga spadła do ${rotation.weight} ≤ 2, ale nie ` +
+    `wszystkie błędy stoją w oknie: błędy stoją ${atPositions(rotation.errorsAt)}.`, tone: 'verdict',
+  data: { trapped: rotation.shift, errorsTrapped: 'no' } }];
   if (flipped) {
-    const wrongly = flipped.filter((p) => !r.errorsAt.includes(p));
-    const rightly = flipped.filter((p) => r.errorsAt.includes(p));
+    const wrongly = flipped.filter((p) => !rotation.errorsAt.includes(p));
+    const rightly = flipped.filter((p) => rotation.errorsAt.includes(p));
     const sentences = [];
     if (flipped.length === 0) {
       sentences.push('Dodanie syndromu nie zmieni w oknie żadnego bitu.');
@@ -355,7 +360,7 @@ function trapped(s, r) {
           'program poprawi.');
       }
     }
-    const left = r.errorsAt.filter((p) => !flipped.includes(p));
+    const left = rotation.errorsAt.filter((p) => !flipped.includes(p));
     if (left.length > 0) {
       sentences.push(`${left.length === 1 ? 'Błąd' : 'Błędy'} ${atPositions(left)} ` +
         `${left.length === 1 ? 'zostanie' : 'zostaną'}.`);
@@ -363,21 +368,21 @@ function trapped(s, r) {
     parts.push({ text: sentences.join(' '), tone: 'note',
       data: { flipsWithoutError: wrongly.join(' '), fixes: rightly.join(' ') } });
   }
-  if (n !== null && n > 2) {
-    parts.push({ text: `${beyondCode(n)} Przy większej liczbie błędów waga ≤ 2 nie oznacza, ` +
+  if (total !== null && total > 2) {
+    parts.push({ text: `${beyondCode(total)} Przy większej liczbie błędów waga ≤ 2 nie oznacza, ` +
       'że błędy stoją w oknie.', why: 'why-more' });
   }
   return { title: 'Waga spadła, błędy nie wyłapane', parts };
 }
 
-function corrected(s, o) {
-  const e = s.errors;
-  const n = errorCount(s);
-  const back = CODE_LENGTH - o.rotation;
+function corrected(steps, outcome) {
+  const errors = steps.errors;
+  const total = errorCount(steps);
+  const back = CODE_LENGTH - outcome.rotation;
   const rows = [
-    wordRow('received', 'r', s.received, { error: e && e.positions }),
-    wordRow('corrected', 'ĉ', o.corrected, { changed: o.changed, error: o.wrong }),
-    wordRow('transmitted', 'c', o.transmitted),
+    wordRow('received', 'r', steps.rotations[0].word, { error: errors && errors.positions }),
+    wordRow('corrected', 'ĉ', outcome.corrected, { changed: outcome.changed, error: outcome.wrong }),
+    wordRow('transmitted', 'c', outcome.transmitted),
   ];
   const parts = [
     { text: `Program dodał syndrom do okna i przesunął słowo jeszcze ${back} ` +
@@ -385,88 +390,89 @@ function corrected(s, o) {
     data: { rotateBack: back } },
     { figure: { caption: 'r: odebrany ciąg; ĉ: skorygowany; c: nadany (wektor kodowy).', rows } },
   ];
-  if (o.changed) {
-    parts.push({ text: o.changed.length === 0 ? 'Korekcja nie zmieniła żadnego bitu.' :
-      `Korekcja zmieniła ${o.changed.length === 1 ? 'bit' : 'bity'} ${atPositions(o.changed)}.`,
-    data: { changed: o.changed.join(' ') } });
+  if (outcome.changed) {
+    parts.push({ text: outcome.changed.length === 0 ? 'Korekcja nie zmieniła żadnego bitu.' :
+      `Korekcja zmieniła ${outcome.changed.length === 1 ? 'bit' : 'bity'} ${atPositions(outcome.changed)}.`,
+    data: { changed: outcome.changed.join(' ') } });
   }
-  if (o.matchesTransmitted) {
+  if (outcome.matchesTransmitted) {
     parts.push({ text: 'Skorygowany ciąg jest zgodny z nadanym: dekodowanie metodą ' +
       'wyłapywania błędów odtworzyło nadane słowo.', tone: 'verdict',
     data: { outcome: 'corrected' }, why: 'why-window' });
     return parts;
   }
-  const beyond = n !== null && n > 2;
+  const beyond = total !== null && total > 2;
   parts.push({ text: 'Skorygowany ciąg różni się od nadanego' +
-    (o.wrong ? ` ${atPositions(o.wrong)}.` : '.'), tone: 'verdict',
-  data: { outcome: 'miscorrected', wrong: o.wrong ? o.wrong.join(' ') : '',
+    (outcome.wrong ? ` ${atPositions(outcome.wrong)}.` : '.'), tone: 'verdict',
+  data: { outcome: 'miscorrected', wrong: outcome.wrong ? outcome.wrong.join(' ') : '',
     limit: beyond ? 'code' : '' }, why: beyond ? 'why-more' : null });
   if (beyond) {
-    parts.push({ text: `${beyondCode(n, 'było')} Dekoder doprowadził ciąg do innego słowa ` +
+    parts.push({ text: `${beyondCode(total, 'było')} Dekoder doprowadził ciąg do innego słowa ` +
       'kodowego niż nadane: to błędna korekcja, nie poprawienie.', tone: 'note' });
   }
-  if (o.transmitted.outside && o.transmitted.outside.length > 0) {
-    parts.push({ text: `Nadany ciąg ma ${atPositions(o.transmitted.outside)} wartość spoza ` +
+  if (outcome.transmitted.nonBinary && outcome.transmitted.nonBinary.length > 0) {
+    parts.push({ text: `Nadany ciąg ma ${atPositions(outcome.transmitted.nonBinary)} wartość spoza ` +
       '0 i 1, której poprawianie bitów nie odtworzy.', tone: 'unusual' });
   }
   return parts;
 }
 
-function uncorrectable(s) {
-  const e = s.errors;
-  const n = errorCount(s);
-  const rounds = s.rotations.length;
+function uncorrectable(steps) {
+  const errors = steps.errors;
+  const total = errorCount(steps);
+  const rounds = steps.rotations.length - 1;
   const gaveUp = `Po ${rounds}. przesunięciu waga wciąż > 2: dekoder metodą wyłapywania ` +
     'błędów się poddał, a program napisał, że ciągu nie da się skorygować.';
   const verdict = (data, extra = '', why = 'why-limit') => ({ text: `${gaveUp}${extra}`,
     tone: 'verdict', data: { outcome: 'uncorrectable', ...data }, why });
-  const inWindow = s.rotations.find((r) => r.errorsInWindow);
-  if (inWindow) {
+  const allIn = steps.rotations.slice(1).find((rotation) => rotation.errorsInWindow);
+  if (allIn) {
     // All the errors stood in the window and the weight stayed above 2: more than two errors.
-    return [verdict({ limit: n !== null && n > 2 ? 'code' : '', reason: 'all-in-window' },
-      ` Po ${inWindow.shift}. przesunięciu wszystkie błędy stały w oknie, ale waga ` +
-      `wynosiła ${inWindow.weight}: syndrom jest wtedy wektorem błędu, a błędów jest więcej ` +
-      'niż dwa.' + (n !== null && n > 2 ? ` ${beyondCode(n)}` : ''), 'why-more')];
+    return [verdict({ limit: total !== null && total > 2 ? 'code' : '', reason: 'all-in-window' },
+      ` Po ${allIn.shift}. przesunięciu wszystkie błędy stały w oknie, ale waga ` +
+      `wynosiła ${allIn.weight}: syndrom jest wtedy wektorem błędu, a błędów jest więcej ` +
+      'niż dwa.' + (total !== null && total > 2 ? ` ${beyondCode(total)}` : ''), 'why-more')];
   }
-  if (!e || !e.span) {
-    return [verdict({ limit: n !== null && n > 2 ? 'code' : '' })];
+  if (!errors || !errors.span) {
+    return [verdict({ limit: total !== null && total > 2 ? 'code' : '' })];
   }
-  const { first, last, length } = e.span;
+  const { first, last, length } = errors.span;
   const data = { spanFirst: first, spanLast: last, spanLength: length };
   let reason;
   let why;
-  if (e.trapRotation === null) {
+  if (errors.trapRotation === null) {
     reason = 'span';
     why = 'To więcej niż 10 pozycji okna: żadne przesunięcie nie zmieści ich w nim naraz.';
-  } else if (e.trapRotation === 0) {
+  } else if (errors.trapRotation === 0) {
     reason = 'left-window';
     why = 'Stały w oknie już w odebranym ciągu, a przesunięcia je z niego wyprowadziły.';
   } else {
     reason = 'rotations';
-    why = `Do okna weszłyby razem dopiero po ${e.trapRotation}. przesunięciu, a program ` +
+    why = `Do okna weszłyby razem dopiero po ${errors.trapRotation}. przesunięciu, a program ` +
       `robi najwyżej ${MOST_ROTATIONS} przesunięcia.`;
   }
-  const limit = n === null ? '' : (n > 2 ? 'code' : 'decoder');
+  const limit = total === null ? '' : (total > 2 ? 'code' : 'decoder');
   const parts = [verdict({ limit, reason })];
   if (limit === 'decoder') {
-    parts.push({ text: `Kod BCH(31,21) ma odległość minimalną d = 5 i poprawia każd${n === 1 ?
+    parts.push({ text: `Kod BCH(31,21) ma odległość minimalną d = 5 i poprawia każd${total === 1 ?
       'y pojedynczy błąd' : 'e dwa błędy'}: to słowo da się poprawić, ale nie tym dekoderem. ` +
       'Dekoder algebraiczny (np. Berlekampa–Masseya) by je poprawił.', tone: 'note',
     why: 'why-algebraic' });
   }
   parts.push({ figure: { caption: 'r: odebrany ciąg; ⟷: odcinek cykliczny, najkrótszy (po 30 ' +
     'jest 0), który obejmuje wszystkie błędy.', rows: [
-    wordRow('received', 'r', s.received, { error: e.positions }), spanRow(e.span)] } });
-  parts.push({ text: `${e.positions.length === 1 ? 'Błąd' : 'Błędy'} ${atPositions(e.positions)} ` +
-    `${e.positions.length === 1 ? 'zajmuje' : 'zajmują'} odcinek cykliczny od ${first} do ` +
+    wordRow('received', 'r', steps.rotations[0].word, { error: errors.positions }),
+    spanRow(errors.span)] } });
+  parts.push({ text: `${errors.positions.length === 1 ? 'Błąd' : 'Błędy'} ${atPositions(errors.positions)} ` +
+    `${errors.positions.length === 1 ? 'zajmuje' : 'zajmują'} odcinek cykliczny od ${first} do ` +
     `${last}: ${count(length, 'pozycję', 'pozycje', 'pozycji')}. ${why}` +
-    (limit === 'code' ? ` ${beyondCode(n)}` : ''), data, why: 'why-limit' });
+    (limit === 'code' ? ` ${beyondCode(total)}` : ''), data, why: 'why-limit' });
   return parts;
 }
 
-function now(s, exited) {
-  const last = s.rotations.at(-1);
-  switch (s.waiting) {
+function now(steps, exited) {
+  const last = steps.rotations.at(-1);
+  switch (steps.waiting) {
     case 'information': return 'Program czeka na słowo informacyjne: 21 bitów, 0 lub 1.';
     case 'error': return 'Program czeka na wzorzec błędu: 31 bitów, 1 tam, gdzie ma być ' +
       'błąd (pierwszy znak to pozycja 0).';
@@ -477,19 +483,20 @@ function now(s, exited) {
   }
 }
 
-export function explain(s, exited = false) {
+export function explain(steps, exited = false) {
   const sections = [];
-  if (s.codeVector) sections.push(encoding(s));
-  if (s.received) sections.push(error(s));
-  if (s.weight !== null) sections.push(syndrome(s));
-  if (s.rotations.length > 0) sections.push(rotations(s));
-  const caught = s.rotations.find((r) => r.trapped);
-  if (caught) sections.push({ id: 'trapped', ...trapped(s, caught) });
-  if (s.outcome) {
-    sections.push({ id: 'result', title: 'Wynik', parts: s.outcome.kind === 'corrected' ?
-      corrected(s, s.outcome) : uncorrectable(s) });
+  if (steps.codeVector) sections.push(encoding(steps));
+  const received = steps.rotations[0];
+  if (received) sections.push(error(steps));
+  if (received && received.weight !== null) sections.push(syndrome(steps));
+  if (steps.rotations.length > 1) sections.push(rotations(steps));
+  const caught = steps.rotations.slice(1).find((rotation) => rotation.trapped);
+  if (caught) sections.push({ id: 'trapped', ...trapped(steps, caught) });
+  if (steps.outcome) {
+    sections.push({ id: 'result', title: 'Wynik', parts: steps.outcome.kind === 'corrected' ?
+      corrected(steps, steps.outcome) : uncorrectable(steps) });
   }
-  return { now: now(s, exited), sections };
+  return { now: now(steps, exited), sections };
 }
 
 // --- Why, and how far ---------------------------------------------------------------------

@@ -24,34 +24,33 @@
 //   unexpected   null, or { at, text }: the output stops being this program's text at byte `at`;
 //                nothing from there on is read
 //   information  the information word as the program took it, 21 positions: { bytes, text,
-//                values, typed, outside }; bytes are the buffer's bytes, text one character per
+//                values, typed, nonBinary }; bytes are the buffer's bytes, text one character per
 //                byte (U+FFFD where not printable ASCII), values their digit values (the byte as
 //                a signed 8-bit number minus 48), typed false when the input ended before any
-//                word (the program's own default word), outside the positions of values other
+//                word (the program's own default word), nonBinary the positions of values other
 //                than 0 and 1. Null without input.
 //   codeVector   Row of 31 values
 //   errorPattern the error pattern as the program took it, 31 positions, like information, with
 //                ones: the positions of the value 1
-//   received     Row of 31; syndrome: Row of 10; weight: the printed syndrome weight;
-//                syndromeOnes, syndromeShowsErrors: as for a rotation (below), with the errors
-//                where they stand in the received word
+//   rotations    the received word and every printed rotation of it, rotations[k] the word
+//                after k rotations (rotations[0] the received word itself): { shift (k), word:
+//                Row of 31, syndrome: Row of 10, weight: the printed syndrome weight, trapped:
+//                weight <= 2, waiting: the output ends at its pause, followsReceived: word is
+//                the received word rotated by shift, errorsAt: errors.positions moved to
+//                (p + shift) mod 31, errorsInWindow: all of errorsAt lie in 21..30,
+//                syndromeOnes: 21 + q for each syndrome value 1 at q (the window position under
+//                which it stands), syndromeShowsErrors: syndromeOnes equals errorsAt }
 //   verdict      'no-correction' (weight 2 or less) or 'correction'
-//   errors       once codeVector and received are split: { positions: where the received value
-//                differs from the code vector's, parityOnly: positions is not empty and all lie in
-//                21..30, span: null or { first, last, length }, the shortest cyclic run of
-//                positions first, first+1, ... last (mod 31) holding them all, trapRotation: the
-//                least k in 0..30 after which every position p, moved to (p + k) mod 31, lies in
-//                21..30, or null when no k does (span longer than 10) }
-//   rotations    one per printed rotation: { shift (1, 2, ...), word: Row of 31, syndrome: Row
-//                of 10, weight, trapped: weight <= 2, waiting: the output ends at its pause,
-//                followsReceived: word is the received word rotated by shift, errorsAt:
-//                errors.positions moved to (p + shift) mod 31, errorsInWindow: all of errorsAt
-//                lie in 21..30, syndromeOnes: 21 + q for each syndrome value 1 at q (the window
-//                position under which it stands), syndromeShowsErrors: syndromeOnes equals
-//                errorsAt }
+//   errors       once codeVector and the received word are split: { positions: where the
+//                received value differs from the code vector's, parityOnly: positions is not
+//                empty and all lie in 21..30, span: null or { first, last, length }, the shortest
+//                cyclic run of positions first, first+1, ... last (mod 31) holding them all,
+//                trapRotation: the least k in 0..30 after which every position p, moved to
+//                (p + k) mod 31, lies in 21..30, or null when no k does (span longer than 10) }
 //   outcome      { kind: 'uncorrectable', rotations } or { kind: 'corrected', rotation (the
 //                trapped one), corrected: Row, transmitted: Row, matchesTransmitted (the two
-//                printed rows are the same text), changed: where corrected differs from received,
+//                printed rows are the same text), changed: where corrected differs from the
+//                received word,
 //                wrong: where corrected differs from transmitted, fromSyndrome: the window
 //                positions of the trapped syndrome's ones moved back, (w - rotation) mod 31 }
 //   closing      true once "Koniec programu!" and its pause are printed
@@ -62,48 +61,39 @@
 // Row: { text: the printed digits, values: the numbers, or null unless the split is certain,
 //        split: 'unique' (only one way to read the text as so many "%d" values), 'input' (the
 //        information part read with the typed word's values, the rest unique), 'ambiguous' (more
-//        than one way, values null), 'malformed' (no way), outside: positions of values other
+//        than one way, values null), 'malformed' (no way), nonBinary: positions of values other
 //        than 0 and 1 (null without values) }
 // Lists of positions are ascending. Only stage, waiting, partial and closing can change as the
 // output grows; every other fact, once there, stays as it is.
 
-export const CODE_LENGTH = 31;
-export const INFORMATION_LENGTH = 21;
-export const PARITY_LENGTH = 10;
-export const CORRECTABLE_WEIGHT = 2;
-// The trapping loop gives up after this many rotations.
-export const MOST_ROTATIONS = 22;
-// Positions 21..30, the parity part: where error trapping wants every error to stand.
-const WINDOW_START = INFORMATION_LENGTH;
+import {
+  CODE_LENGTH, CORRECTABLE_WEIGHT, DEFAULT_INFORMATION, INFORMATION_LENGTH, MESSAGES,
+  PARITY_LENGTH, WORD_LIMIT,
+} from './program.js';
+
+// The window, positions 21..30 (the parity part): where error trapping wants every error.
+export const WINDOW_FIRST = INFORMATION_LENGTH;
+export const WINDOW_LAST = CODE_LENGTH - 1;
+// Syndrome position q stands under window position 21 + q.
+export const windowPosition = (q) => WINDOW_FIRST + q;
 
 export const STAGES = ['start', 'information-prompt', 'code-vector', 'error-prompt', 'received',
   'syndrome', 'verdict', 'rotation', 'outcome', 'closing'];
 
+// The program's texts as this reader meets them: a ruler is its indent and marks, the prompt
+// follows on the next line; a row's line end is read with the row, and a number's with it.
 const TEXT = {
-  banner: '------------------ Kod BCH ------------------\n',
-  informationRuler: `${' '.repeat(48)}${'_'.repeat(INFORMATION_LENGTH)}`,
-  informationPrompt: `\nPodaj ciag do wyslania (${INFORMATION_LENGTH} znakow '0' lub '1'): `,
-  codeVector: 'Zakodowany ciag (wektor kodowy): ',
-  errorRuler: `${' '.repeat(44)}${'_'.repeat(CODE_LENGTH)}`,
-  errorPrompt: '\nPodaj blad wprowadzony do wektora kodowego: ',
-  received: 'Odebrany ciag: ',
-  receivedSyndrome: 'Syndrom odebranego ciagu: ',
-  weight: 'Waga syndromu: ',
-  noCorrection: 'W ciagu informacyjnym nie ma bledu - nie ma potrzeby korekcji\n',
-  correctionStart: 'W odebranym ciagu sa bledy - rozpoczynam korekcje\n',
-  shifted: 'Przesuniety ciag: ',
-  shiftedSyndrome: 'Syndrom ciagu odebranego: ',
-  pause: '<Enter>\n',
-  uncorrectable: '\nCiagu nie da sie skorygowac!\n',
-  corrected: 'Koniec procesu korekcji.\nSkorygowany ciag: ',
-  transmitted: 'Nadany ciag:      ',
-  closing: '\nKoniec programu!\n<Enter>\n',
+  ...MESSAGES,
+  informationRuler: ' '.repeat(MESSAGES.informationIndent) +
+    MESSAGES.rulerMark.repeat(INFORMATION_LENGTH),
+  informationPrompt: MESSAGES.informationPrompt.replace('%d', INFORMATION_LENGTH),
+  errorRuler: ' '.repeat(MESSAGES.errorIndent) + MESSAGES.rulerMark.repeat(CODE_LENGTH),
+  weight: MESSAGES.weight.slice(0, MESSAGES.weight.indexOf('%d')),
+  transmitted: MESSAGES.transmitted.replace(/^\n/, ''),
 };
 
-// The word the program holds when none was typed, and the byte that pads a short word.
-const DEFAULT_INFORMATION = '101010101011001100111';
+// The byte that pads a short word.
 const ZERO = 48;
-const WORD_BUFFER = 255; // the program keeps at most this many bytes of a word
 
 // ---------------------------------------------------------------------------------------------
 // Printed rows of values
@@ -161,8 +151,8 @@ function positionsWhere(length, test) {
 }
 
 function makeRow(text, values, split) {
-  const outside = values && positionsWhere(values.length, (p) => !isBit(values[p]));
-  return { text, values, split, outside };
+  const nonBinary = values && positionsWhere(values.length, (p) => !isBit(values[p]));
+  return { text, values, split, nonBinary };
 }
 
 function readRow(text, count) {
@@ -214,7 +204,7 @@ function toChunks(input) {
 // and then the rest of the line the reading stopped on is dropped: up to and including its line
 // end, within the chunk (a chunk handed over without one is dropped to its end). Called only
 // when the output shows the program went on after the read, so input running out means it ended.
-function readWord(chunks, at) {
+function readTypedWord(chunks, at) {
   let { chunk, offset } = at;
   for (; chunk < chunks.length; chunk += 1, offset = 0) {
     while (offset < chunks[chunk].length && isWhiteSpace(chunks[chunk][offset])) offset += 1;
@@ -226,7 +216,7 @@ function readWord(chunks, at) {
     const bytes = chunks[chunk];
     const start = offset;
     while (offset < bytes.length && !isWhiteSpace(bytes[offset])) offset += 1;
-    word.push(...bytes.subarray(start, Math.min(offset, start + WORD_BUFFER - word.length)));
+    word.push(...bytes.subarray(start, Math.min(offset, start + WORD_LIMIT - word.length)));
     if (offset < bytes.length || chunk + 1 >= chunks.length) break;
     chunk += 1; // the word goes on in the next chunk
     offset = 0;
@@ -249,7 +239,7 @@ function takenWord(word, initial, length) {
       .join(''),
     values,
     typed: word !== null,
-    outside: positionsWhere(length, (p) => !isBit(values[p])),
+    nonBinary: positionsWhere(length, (p) => !isBit(values[p])),
   };
 }
 
@@ -262,7 +252,7 @@ const differing = (a, b) => positionsWhere(a.length, (p) => a[p] !== b[p]);
 const moved = (positions, k) => positions
   .map((p) => (((p + k) % CODE_LENGTH) + CODE_LENGTH) % CODE_LENGTH)
   .sort((a, b) => a - b);
-const inWindow = (positions) => positions.every((p) => p >= WINDOW_START);
+export const allInWindow = (positions) => positions.every((p) => p >= WINDOW_FIRST);
 
 function errorFacts(positions) {
   let span = null;
@@ -274,9 +264,10 @@ function errorFacts(positions) {
   }
   let trapRotation = null;
   for (let k = 0; k < CODE_LENGTH && trapRotation === null && positions.length > 0; k += 1) {
-    if (inWindow(moved(positions, k))) trapRotation = k;
+    if (allInWindow(moved(positions, k))) trapRotation = k;
   }
-  return { positions, parityOnly: positions.length > 0 && inWindow(positions), span, trapRotation };
+  return { positions, parityOnly: positions.length > 0 && allInWindow(positions), span,
+    trapRotation };
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -355,7 +346,6 @@ export function readSteps(output, input) {
   const steps = {
     stage: 'start', waiting: null, partial: '', unexpected: null,
     information: null, codeVector: null, errorPattern: null,
-    received: null, syndrome: null, syndromeOnes: null, syndromeShowsErrors: null, weight: null,
     verdict: null, errors: null,
     rotations: [], outcome: null, closing: false, unusual: [], warnings: [],
   };
@@ -365,12 +355,12 @@ export function readSteps(output, input) {
     if (printed.length !== count || /[^01]/.test(printed)) steps.unusual.push(path);
   };
   const noteUnusualWord = (path, word) => {
-    if (word.outside.length > 0) steps.unusual.push(path);
+    if (word.nonBinary.length > 0) steps.unusual.push(path);
   };
   let typedAt = { chunk: 0, offset: 0 };
   const takeTyped = (initial, length) => {
     if (chunks === null) return null;
-    const { word, at } = readWord(chunks, typedAt);
+    const { word, at } = readTypedWord(chunks, typedAt);
     typedAt = at;
     return takenWord(word, initial, length);
   };
@@ -405,24 +395,10 @@ export function readSteps(output, input) {
       steps.errorPattern.ones = positionsWhere(CODE_LENGTH, (p) => values[p] === 1);
       noteUnusualWord('errorPattern', steps.errorPattern);
     }
-    const received = reader.row();
+    const received = readRotation(reader, steps, noteUnusual);
     if (received === null) break read;
-    steps.received = readRow(received, CODE_LENGTH);
-    noteUnusual('received', received, CODE_LENGTH);
-    if (steps.codeVector.values && steps.received.values) {
-      steps.errors = errorFacts(differing(steps.codeVector.values, steps.received.values));
-    }
     reached('received');
-
-    if (!reader.literal(TEXT.receivedSyndrome)) break read;
-    const syndrome = reader.row();
-    if (syndrome === null) break read;
-    steps.syndrome = readRow(syndrome, PARITY_LENGTH);
-    noteUnusual('syndrome', syndrome, PARITY_LENGTH);
-    Object.assign(steps, syndromeFacts(steps.syndrome, steps.errors && steps.errors.positions));
-    if (!reader.literal(TEXT.weight)) break read;
-    steps.weight = reader.number();
-    if (steps.weight === null) break read;
+    if (!readSyndrome(reader, received, TEXT.receivedSyndrome, noteUnusual)) break read;
     reached('syndrome');
 
     const verdict = reader.oneOf(TEXT.noCorrection, TEXT.correctionStart);
@@ -434,12 +410,15 @@ export function readSteps(output, input) {
       const next = reader.oneOf(TEXT.shifted, TEXT.uncorrectable, TEXT.corrected);
       if (next < 0) break read;
       if (next === 0) {
-        if (!readRotation(reader, steps, noteUnusual)) break read;
+        const rotation = readRotation(reader, steps, noteUnusual);
+        if (rotation === null) break read;
+        if (!readSyndrome(reader, rotation, TEXT.shiftedSyndrome, noteUnusual)) break read;
+        if (!reader.literal(TEXT.pause)) break read;
         reached('rotation', 'rotation');
         continue;
       }
       if (next === 1) {
-        steps.outcome = { kind: 'uncorrectable', rotations: steps.rotations.length };
+        steps.outcome = { kind: 'uncorrectable', rotations: steps.rotations.length - 1 };
       } else if (!readCorrection(reader, steps, noteUnusual)) {
         break read;
       }
@@ -455,55 +434,56 @@ export function readSteps(output, input) {
 
   steps.unexpected = reader.unexpected;
   if (reader.unexpected === null) steps.partial = text.slice(reader.at);
-  const last = steps.rotations[steps.rotations.length - 1];
+  const last = steps.rotations.at(-1);
   if (last) last.waiting = steps.waiting === 'rotation';
   return steps;
 }
 
-// Where a syndrome's ones stand and whether they stand exactly under the errors (errorsAt, the
-// errors' positions in the same word, or null where they are not known).
-function syndromeFacts(syndrome, errorsAt) {
-  const values = syndrome.values;
-  if (!values) return { syndromeOnes: null, syndromeShowsErrors: null };
-  // Syndrome position q stands under window position 21 + q.
-  const ones = positionsWhere(PARITY_LENGTH, (q) => values[q] === 1).map((q) => WINDOW_START + q);
-  return { syndromeOnes: ones, syndromeShowsErrors: errorsAt ? sameList(ones, errorsAt) : null };
-}
-
-// One rotation, after its label: the rotated word, its syndrome and weight, and the pause.
+// The next printed word after its label, the received word first (rotation 0), then each
+// rotation of it, with where the errors stand in it. Null where the output ends before it does.
 function readRotation(reader, steps, noteUnusual) {
-  const shift = steps.rotations.length + 1;
-  const word = reader.row();
-  if (word === null) return false;
+  const shift = steps.rotations.length;
+  const printed = reader.row();
+  if (printed === null) return null;
+  const word = readRow(printed, CODE_LENGTH);
+  noteUnusual(`rotations.${shift}.word`, printed, CODE_LENGTH);
+  if (shift === 0 && steps.codeVector.values && word.values) {
+    steps.errors = errorFacts(differing(steps.codeVector.values, word.values));
+  }
+  const received = shift === 0 ? word.values : steps.rotations[0].word.values;
+  const errorsAt = steps.errors ? moved(steps.errors.positions, shift) : null;
   const rotation = {
-    shift, word: readRow(word, CODE_LENGTH), syndrome: null, weight: null, trapped: null,
-    waiting: false, followsReceived: null, errorsAt: null, errorsInWindow: null,
+    shift, word, syndrome: null, weight: null, trapped: null, waiting: false,
+    followsReceived: received && word.values ? word.values
+      .every((value, p) => value === received[(p - shift + CODE_LENGTH) % CODE_LENGTH]) : null,
+    errorsAt, errorsInWindow: errorsAt && allInWindow(errorsAt),
     syndromeOnes: null, syndromeShowsErrors: null,
   };
   steps.rotations.push(rotation);
-  noteUnusual(`rotations.${shift - 1}.word`, word, CODE_LENGTH);
-  const received = steps.received.values;
-  if (received && rotation.word.values) {
-    rotation.followsReceived = rotation.word.values
-      .every((value, p) => value === received[(p - shift + CODE_LENGTH) % CODE_LENGTH]);
-  }
-  if (steps.errors) {
-    rotation.errorsAt = moved(steps.errors.positions, shift);
-    rotation.errorsInWindow = inWindow(rotation.errorsAt);
-  }
+  return rotation;
+}
 
-  if (!reader.literal(TEXT.shiftedSyndrome)) return false;
-  const syndrome = reader.row();
-  if (syndrome === null) return false;
-  rotation.syndrome = readRow(syndrome, PARITY_LENGTH);
-  noteUnusual(`rotations.${shift - 1}.syndrome`, syndrome, PARITY_LENGTH);
-  Object.assign(rotation, syndromeFacts(rotation.syndrome, rotation.errorsAt));
-
+// A word's syndrome after its label, and its weight: where the syndrome's ones stand and
+// whether exactly under the errors.
+function readSyndrome(reader, rotation, label, noteUnusual) {
+  if (!reader.literal(label)) return false;
+  const printed = reader.row();
+  if (printed === null) return false;
+  rotation.syndrome = readRow(printed, PARITY_LENGTH);
+  noteUnusual(`rotations.${rotation.shift}.syndrome`, printed, PARITY_LENGTH);
+  const { values } = rotation.syndrome;
+  if (values) {
+    rotation.syndromeOnes = positionsWhere(PARITY_LENGTH, (q) => values[q] === 1)
+      .map(windowPosition);
+    if (rotation.errorsAt) {
+      rotation.syndromeShowsErrors = sameList(rotation.syndromeOnes, rotation.errorsAt);
+    }
+  }
   if (!reader.literal(TEXT.weight)) return false;
   rotation.weight = reader.number();
   if (rotation.weight === null) return false;
   rotation.trapped = rotation.weight <= CORRECTABLE_WEIGHT;
-  return reader.literal(TEXT.pause);
+  return true;
 }
 
 // The corrected word above the transmitted one, after the label of the first.
@@ -512,10 +492,10 @@ function readCorrection(reader, steps, noteUnusual) {
   if (corrected === null || !reader.literal(TEXT.transmitted)) return false;
   const transmitted = reader.row();
   if (transmitted === null) return false;
-  const trapped = steps.rotations[steps.rotations.length - 1];
+  const trapped = steps.rotations.at(-1);
   const outcome = {
     kind: 'corrected',
-    rotation: steps.rotations.length,
+    rotation: trapped.shift,
     corrected: readRow(corrected, CODE_LENGTH),
     transmitted: readCodeVectorRow(transmitted, steps.information, steps.warnings),
     matchesTransmitted: corrected === transmitted,
@@ -527,7 +507,8 @@ function readCorrection(reader, steps, noteUnusual) {
   noteUnusual('outcome.corrected', corrected, CODE_LENGTH);
   noteUnusual('outcome.transmitted', transmitted, CODE_LENGTH);
   const values = outcome.corrected.values;
-  if (values && steps.received.values) outcome.changed = differing(values, steps.received.values);
+  const received = steps.rotations[0].word.values;
+  if (values && received) outcome.changed = differing(values, received);
   if (values && outcome.transmitted.values) {
     outcome.wrong = differing(values, outcome.transmitted.values);
   }

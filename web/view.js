@@ -1,44 +1,28 @@
-// The teaching view beside the terminal: after every run of the program ("bch-handover", see
-// terminal.js) it reads the output and the typed chunks (steps.js), has explain.js say what
-// they mean, and draws that into #view: sentences, words laid out position under position,
-// a chart of the syndrome weight per rotation, and the panel "why and how far". It adds nothing
-// to the terminal's screen. Only what changed is redrawn: a part or a row whose content is the
-// same keeps its elements, so an Enter at a pause adds the rows of one rotation.
+// The teaching view beside the terminal: it draws into #view what explain.js says of a run:
+// sentences, words laid out position under position, a chart of the syndrome weight per
+// rotation, and the panel "why and how far". It only draws: page.js hands it each run's
+// explanation and owns its buttons. Only what changed is redrawn: a part or a row whose
+// content is the same keeps its elements, so an Enter at a pause adds the rows of one rotation.
 //
 // One mark per concept, in every figure: an error is boxed (data-mark="error"), a bit the
 // correction flips is underlined (data-mark="changed"), a value other than 0 and 1 has a wavy
-// underline (data-mark="outside"); the window, positions 21-30, is a band down the columns,
+// underline (data-mark="non-binary"); the window, positions 21-30, is a band down the columns,
 // labelled above them. Every cell of a word carries data-position, every row data-row (a
-// rotation's also data-shift, and the one where the weight fell to 2 data-trapped). A figure
-// fits its pane whatever the values: its columns are as wide as their widest value and its
-// type as large as the pane allows; its head (the band and the position numbers) stays in
-// sight while a long run scrolls, with every fifth number where the others would touch.
+// rotation's also data-shift, and the one where the weight fell to 2 data-trapped); every
+// paragraph the facts it states (data-*). A figure fits its pane whatever the values: its
+// columns are as wide as their widest value and its type as large as the pane allows; the head
+// of the rotations (the band and the position numbers) stays in sight while a long run
+// scrolls, with every fifth number where the others would touch.
 //
-// Its buttons: "Dalej (Enter)" and "Do końca" step the program ("bch-step", "bch-to-end"),
-// "Cofnij" and "Ponów" take back and hand over again ("bch-take-back", "bch-redo"); after each
-// the typing goes on in the terminal's line. Enter anywhere in the view (but on a button or a
-// link) is "Dalej". "Zapisz przebieg" downloads the terminal's text (#output) as a UTF-8 text
-// file. On a narrow screen the page shows the terminal or the view, switched by two buttons
-// (aria-pressed).
-import { CODE_LENGTH, INFORMATION_LENGTH, PARITY_LENGTH, readSteps } from './steps.js';
-import { explain, why } from './explain.js';
+// createView() -> view
+//   view.draw(model)   draws explain()'s model: { now, sections }
+//   view.reveal()      scrolls the latest step into sight (the view pane was just shown)
+//   view.fail(text)    says, where the view says where the run stands, why there is no run
+import { why } from './explain.js';
+import { CODE_LENGTH, PARITY_LENGTH } from './program.js';
+import { WINDOW_FIRST, WINDOW_LAST } from './steps.js';
 
 const SVG = 'http://www.w3.org/2000/svg';
-const main = document.querySelector('main');
-const bar = document.querySelector('.bar');
-const view = document.getElementById('view');
-const head = view.querySelector('.view-head');
-const heading = document.getElementById('view-title');
-const now = document.getElementById('view-now');
-const steps = document.getElementById('view-steps');
-const panel = document.getElementById('why');
-const step = document.getElementById('step');
-const toEnd = document.getElementById('to-end');
-const takeBack = document.getElementById('take-back');
-const redo = document.getElementById('redo');
-const save = document.getElementById('save-run');
-const showTerminal = document.getElementById('show-terminal');
-const showView = document.getElementById('show-view');
 
 // --- Elements -------------------------------------------------------------------------------
 
@@ -67,23 +51,23 @@ const dataAttributes = (data = {}) => Object.fromEntries(Object.entries(data)
 // "window"), which a contrast checker can read.
 const cell = (attributes, ...children) => make('span', { role: 'cell', ...attributes },
   ...children);
-const windowClass = (position) => (position >= INFORMATION_LENGTH ? 'window' : null);
+const windowClass = (position) => (position >= WINDOW_FIRST ? 'window' : null);
 // Empty cells for positions from..to-1, split where the window begins.
 function gaps(from, to) {
-  const parts = from < INFORMATION_LENGTH && to > INFORMATION_LENGTH ?
-    [[from, INFORMATION_LENGTH], [INFORMATION_LENGTH, to]] : [[from, to]];
+  const parts = from < WINDOW_FIRST && to > WINDOW_FIRST ?
+    [[from, WINDOW_FIRST], [WINDOW_FIRST, to]] : [[from, to]];
   return parts.filter(([a, b]) => b > a).map(([a, b]) => cell({ 'aria-colspan': b - a,
     style: `grid-column: span ${b - a}`, class: windowClass(a) }));
 }
 
 function tableHead() {
   const bands = make('div', { role: 'row', class: 'bands' }, cell({}),
-    make('span', { role: 'columnheader', 'aria-colspan': INFORMATION_LENGTH,
-      style: `grid-column: span ${INFORMATION_LENGTH}` },
-    `informacja 0–${INFORMATION_LENGTH - 1}`),
+    make('span', { role: 'columnheader', 'aria-colspan': WINDOW_FIRST,
+      style: `grid-column: span ${WINDOW_FIRST}` },
+    `informacja 0–${WINDOW_FIRST - 1}`),
     make('span', { role: 'columnheader', 'aria-colspan': PARITY_LENGTH, class: 'window',
       style: `grid-column: span ${PARITY_LENGTH}` },
-    `okno ${INFORMATION_LENGTH}–${CODE_LENGTH - 1}`),
+    `okno ${WINDOW_FIRST}–${WINDOW_LAST}`),
     cell({}));
   const ruler = make('div', { role: 'row', class: 'ruler' }, cell({}));
   for (let p = 0; p < CODE_LENGTH; p += 1) {
@@ -209,27 +193,7 @@ function updateChart(chart, { points, threshold }) {
   reconcile(chart.lastElementChild, marks, (p) => JSON.stringify(p), buildPoint);
 }
 
-// --- The panel "why and how far" ------------------------------------------------------------
-
-function buildPanel() {
-  const { title, points } = why();
-  panel.replaceChildren(make('summary', {}, title), ...points.map((point) => make('section',
-    { id: point.id, tabindex: '-1', 'aria-labelledby': `${point.id}-title` },
-    make('h3', { id: `${point.id}-title` }, point.title),
-    ...point.paragraphs.map((text) => make('p', {}, ...richText(text))))));
-}
-buildPanel();
-
-// Opens the panel at a point and moves the reader there. (Not a link to "#id": the address's
-// fragment holds the session.)
-function openPanel(id) {
-  panel.open = true;
-  const point = document.getElementById(id);
-  point.focus({ preventScroll: true });
-  point.scrollIntoView({ block: 'start' });
-}
-
-// --- Drawing ----------------------------------------------------------------------------------
+// --- The view -------------------------------------------------------------------------------
 
 // Makes the container's children stand for the items: a child whose key is unchanged is kept,
 // the others are built anew; update(node, item) then runs on every child.
@@ -294,133 +258,90 @@ function updateSection(node, section) {
   reconcile(node.lastElementChild, section.parts, partKey, buildPart, updatePart);
 }
 
-// Where the sticky heads end: the bar (a narrow screen), the view's head, and below them a
-// figure's own head. Kept as CSS variables, for the figures' heads and for scrolling.
-function measureHeads() {
-  const narrow = getComputedStyle(bar).display !== 'none';
-  const top = narrow ? bar.offsetHeight : 0;
-  main.style.setProperty('--bar-height', `${top}px`);
-  main.style.setProperty('--heads-height', `${top + head.offsetHeight}px`);
-}
-new ResizeObserver(() => {
-  measureHeads();
-  for (const table of steps.querySelectorAll('.words')) fitRuler(table);
-}).observe(view);
-new ResizeObserver(measureHeads).observe(head);
+export function createView() {
+  const main = document.querySelector('main');
+  const bar = document.querySelector('.bar');
+  const view = document.getElementById('view');
+  const head = view.querySelector('.view-head');
+  const now = document.getElementById('view-now');
+  const steps = document.getElementById('view-steps');
+  const panel = document.getElementById('why');
 
-// What the reader should see now: the rows of the rotation waiting for Enter, else the latest
-// section.
-function latest() {
-  const current = steps.querySelector('.current.under') ?? steps.querySelector('.current');
-  const last = steps.lastElementChild;
-  if (current && last && last.id === 'step-rotations') return current;
-  return last;
-}
+  // The panel "why and how far", drawn once, closed.
+  const { title, points } = why();
+  panel.replaceChildren(make('summary', {}, title), ...points.map((point) => make('section',
+    { id: point.id, tabindex: '-1', 'aria-labelledby': `${point.id}-title` },
+    make('h3', { id: `${point.id}-title` }, point.title),
+    ...point.paragraphs.map((text) => make('p', {}, ...richText(text))))));
+  // "Dlaczego?" opens the panel at its point and moves the reader there. (Not a link to
+  // "#id": the address's fragment holds the session.)
+  view.addEventListener('click', (event) => {
+    const link = event.target.closest('button.why');
+    if (!link) return;
+    panel.open = true;
+    const point = document.getElementById(link.dataset.why);
+    point.focus({ preventScroll: true });
+    point.scrollIntoView({ block: 'start' });
+  });
 
-// Keeps the latest step in sight below the heads that stay at the top: beside the terminal
-// the view scrolls on its own, on a narrow screen the page does.
-function reveal() {
-  const target = latest();
-  if (!target || view.offsetParent === null) return;
-  const own = view.scrollHeight > view.clientHeight + 1 && getComputedStyle(view).overflowY !==
-    'visible';
-  const margin = 8;
-  const box = own ? view.getBoundingClientRect() : { top: 0, bottom: innerHeight };
-  let top = box.top + head.offsetHeight + (own ? 0 : bar.offsetHeight) + margin;
-  // A row of a figure also stays below the figure's own head.
-  const figureHead = target.closest?.('.words')?.querySelector('.head');
-  if (figureHead) top += figureHead.offsetHeight;
-  const bottom = box.bottom - margin;
-  const place = target.getBoundingClientRect();
-  const scroller = own ? view : document.scrollingElement;
-  if (place.bottom > bottom) scroller.scrollTop += Math.min(place.bottom - bottom, place.top - top);
-  else if (place.top < top) scroller.scrollTop -= top - place.top;
-}
-
-function show(detail) {
-  const started = performance.now();
-  const read = readSteps(detail.output, detail.chunks);
-  const model = explain(read, detail.exited);
-  now.textContent = model.now;
-  now.classList.remove('error');
-  reconcile(steps, model.sections, (section) => section.id, buildSection, updateSection);
-  const nothingToTakeBack = detail.chunks.length === 0 && !detail.ended;
-  const buttons = [[takeBack, nothingToTakeBack], [redo, detail.redo === 0],
-    [step, detail.exited],
-    [toEnd, detail.exited || !['rotation', 'closing'].includes(read.waiting)]];
-  for (const [button, off] of buttons) {
-    // A button that goes off while it has the focus hands it to the view's heading.
-    if (off && document.activeElement === button) heading.focus();
-    button.disabled = off;
+  // Where the sticky heads end: the bar (a narrow screen) and the view's head, and below them
+  // the rotations' own head. Kept as CSS variables, for that head and for scrolling.
+  function measureHeads() {
+    const narrow = getComputedStyle(bar).display !== 'none';
+    const top = narrow ? bar.offsetHeight : 0;
+    main.style.setProperty('--bar-height', `${top}px`);
+    main.style.setProperty('--heads-height', `${top + head.offsetHeight}px`);
   }
-  save.disabled = false;
-  reveal();
-  performance.measure('bch-view', { start: started });
-}
-
-document.addEventListener('bch-handover', (event) => show(event.detail));
-// The page could not start the program: the view says what the terminal says.
-document.addEventListener('bch-failed', (event) => {
-  now.textContent = event.detail;
-  now.classList.add('error');
-});
-
-// --- Buttons ------------------------------------------------------------------------------
-
-// As after the terminal's own buttons, the typing goes on in its line, where Enter steps
-// forward again; but a button pressed in the view on a narrow screen keeps the view shown.
-function ask(name) {
-  document.dispatchEvent(new CustomEvent(name));
-  const line = document.getElementById('line');
-  if (line.offsetParent !== null) line.focus({ preventScroll: true });
-}
-step.addEventListener('click', () => ask('bch-step'));
-toEnd.addEventListener('click', () => ask('bch-to-end'));
-takeBack.addEventListener('click', () => ask('bch-take-back'));
-redo.addEventListener('click', () => ask('bch-redo'));
-view.addEventListener('click', (event) => {
-  const link = event.target.closest('button.why');
-  if (link) openPanel(link.dataset.why);
-});
-// Enter in the view steps the program, as in the terminal; on a button or a link it is theirs.
-view.addEventListener('keydown', (event) => {
-  if (event.key !== 'Enter' || event.isComposing || event.target.closest('button, a, summary')) {
-    return;
-  }
-  event.preventDefault();
-  if (!step.disabled) document.dispatchEvent(new CustomEvent('bch-step'));
-});
-
-save.addEventListener('click', () => {
-  const text = document.getElementById('output').textContent;
-  const link = make('a', { download: 'bch-przebieg.txt',
-    href: URL.createObjectURL(new Blob([text], { type: 'text/plain;charset=utf-8' })) });
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(link.href), 10000);
-});
-
-// On a narrow screen one pane at a time (style.css hides the other and the bar with these
-// buttons on a wide one). There "Cofnij" and "Ponów" stand in that bar, which stays at the top
-// whichever pane is shown; on a wide screen, at the head of the view.
-const narrow = matchMedia('(max-width: 1279.98px)');
-function placeTakeBack() {
-  if (narrow.matches) showView.parentElement.after(takeBack, redo);
-  else save.before(takeBack, redo);
-  measureHeads();
-}
-narrow.addEventListener('change', placeTakeBack);
-placeTakeBack();
-
-function showPane(pane) {
-  main.dataset.pane = pane;
-  showTerminal.setAttribute('aria-pressed', String(pane === 'terminal'));
-  showView.setAttribute('aria-pressed', String(pane === 'view'));
-  if (pane === 'view') {
+  new ResizeObserver(() => {
     measureHeads();
+    for (const table of steps.querySelectorAll('.words')) fitRuler(table);
+  }).observe(view);
+  new ResizeObserver(measureHeads).observe(head);
+
+  // What the reader should see now: the rows of the rotation waiting for Enter, else the
+  // latest section.
+  function latest() {
+    const current = steps.querySelector('.current.under') ?? steps.querySelector('.current');
+    const last = steps.lastElementChild;
+    if (current && last && last.id === 'step-rotations') return current;
+    return last;
+  }
+
+  // Keeps the latest step in sight below the heads that stay at the top: beside the terminal
+  // the view scrolls on its own, on a narrow screen the page does.
+  function reveal() {
+    measureHeads();
+    const target = latest();
+    if (!target || view.offsetParent === null) return;
+    const own = view.scrollHeight > view.clientHeight + 1 &&
+      getComputedStyle(view).overflowY !== 'visible';
+    const margin = 8;
+    const box = own ? view.getBoundingClientRect() : { top: 0, bottom: innerHeight };
+    let top = box.top + head.offsetHeight + (own ? 0 : bar.offsetHeight) + margin;
+    // A row of a figure also stays below the figure's own head.
+    const figureHead = target.closest?.('.words')?.querySelector('.head');
+    if (figureHead) top += figureHead.offsetHeight;
+    const bottom = box.bottom - margin;
+    const place = target.getBoundingClientRect();
+    const scroller = own ? view : document.scrollingElement;
+    if (place.bottom > bottom) {
+      scroller.scrollTop += Math.min(place.bottom - bottom, place.top - top);
+    } else if (place.top < top) {
+      scroller.scrollTop -= top - place.top;
+    }
+  }
+
+  function draw(model) {
+    now.textContent = model.now;
+    now.classList.remove('error');
+    reconcile(steps, model.sections, (section) => section.id, buildSection, updateSection);
     reveal();
   }
+
+  function fail(text) {
+    now.textContent = text;
+    now.classList.add('error');
+  }
+
+  return { draw, reveal, fail };
 }
-showTerminal.addEventListener('click', () => showPane('terminal'));
-showView.addEventListener('click', () => showPane('view'));

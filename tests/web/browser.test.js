@@ -6,10 +6,9 @@
 // the end change nothing; Ctrl-D, paste, a new run, focus, loading; the teaching view beside
 // the terminal (its marks and verdicts, "Cofnij", "Zapisz przebieg", the phone's switch);
 // axe-core finds nothing, in the light and the dark colour scheme; no error in the page's
-// console. It prints the figures: the first prompt (cold and warm) of both pages, the time per
-// Enter late in a 22-rotation session (and the view's share of it), and the pages' sizes.
+// console. (Times and sizes are measured by bench/web_figures.mjs, not here.)
 import assert from 'node:assert/strict';
-import { readFile, readdir, stat } from 'node:fs/promises';
+import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
 import { extname, join, normalize, resolve } from 'node:path';
@@ -206,36 +205,19 @@ async function typeUnderRuler({ page, press }, word) {
   await press('');
 }
 
-function median(values) {
-  const sorted = [...values].sort((a, b) => a - b);
-  return sorted[Math.floor(sorted.length / 2)];
-}
-const firstScreenTime = (page) => page.evaluate(
-  () => performance.getEntriesByName('bch-screen')[0].startTime);
-
-// First, while the browser is cold: the first prompt of each page, once cold and 7 times warm.
-const figures = [];
+// First, while the browser is cold: each page opens at the first prompt, with no error.
 test('first prompt after navigation, the site and bch.html', async () => {
-  for (const [name, url] of [['site', address], ['bch.html', onePage]]) {
+  for (const url of [address, onePage]) {
     const { page, errors, screen } = await open(url);
     assert.equal(await screen(), banner);
-    const cold = await firstScreenTime(page);
-    const warm = [];
-    for (let i = 0; i < 7; i += 1) {
-      await page.goto(url);
-      await page.waitForFunction(() => document.body.dataset.runs === '1');
-      warm.push(await firstScreenTime(page));
-    }
     assert.deepEqual(errors, []);
     await page.close();
-    figures.push(`${name}: first prompt cold ${cold.toFixed(1)} ms, warm median ` +
-                 `${median(warm).toFixed(1)} ms (${warm.map((t) => t.toFixed(1)).join(', ')})`);
   }
 });
 
 test('a session at a desktop: every screen, the link at the fifth pause, reload, the end',
      async () => {
-  const { page, errors, screen, typed, fragment, press, click, count } = await open(address);
+  const { page, errors, runs, screen, typed, fragment, press, click, count } = await open(address);
   assert.equal(await screen(), banner);
   assert.deepEqual(await accessibilityViolations(page), []);
   const history = () => page.evaluate(() => window.history.length);
@@ -253,10 +235,7 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
     .reduce((sum, row) => sum + Math.max(1, Math.ceil(row.length / columns)), 0);
   assert.equal(await rows(), wrapped(banner));
 
-  const handOvers = [];
-  await page.evaluate(() => document.addEventListener('bch-handover', (event) => {
-    window.handOvers = [...(window.handOvers ?? []), event.detail.chunks.length];
-  }));
+  assert.equal(await runs(), 1);
   await press('10 01'); // a second word on the line is dropped
   const ruler2 = `${' '.repeat(44)}${'_'.repeat(31)}\nPodaj blad wprowadzony do wektora kodowego: `;
   assert.equal(await screen(), `${banner}10 01\nZakodowany ciag (wektor kodowy): ${code}\n${ruler2}`);
@@ -265,8 +244,7 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
                `Zakodowany ciag (wektor kodowy): ${code}\n${ruler2}`);
   assert.equal(await page.$eval('#screen', (element) => element.getAttribute('aria-live')), null);
   assert.equal(await fragment(), '#v1:10%2001n');
-  handOvers.push(...await page.evaluate(() => window.handOvers));
-  assert.deepEqual(handOvers, [1]);
+  assert.equal(await runs(), 2, 'one run shown per hand-over');
 
   await press('00000000000000001'); // one error at 16: five rotations, a pause after each
   assert.equal(await count('Przesuniety ciag: '), 1);
@@ -296,7 +274,7 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
   await page.waitForFunction(() => document.body.dataset.runs === '1');
   assert.equal(await screen(), fifth);
   // Taking back the last hand-over gives the fourth pause again; the same Enter, the fifth.
-  await page.evaluate(() => document.dispatchEvent(new CustomEvent('bch-take-back')));
+  await page.click('#take-back');
   await page.waitForFunction(() => document.body.dataset.runs === '2');
   assert.deepEqual({ screen: await screen(), fragment: await fragment() }, fourth);
   await press('');
@@ -326,9 +304,9 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
   assert.equal(await screen(), banner);
   assert.equal(await fragment(), '');
   assert.equal(await page.evaluate(() => document.activeElement.id), 'line');
-  const runs = await page.evaluate(() => Number(document.body.dataset.runs));
+  const shown = await runs();
   await page.goBack();
-  await page.waitForFunction((n) => Number(document.body.dataset.runs) > n, {}, runs);
+  await page.waitForFunction((n) => Number(document.body.dataset.runs) > n, {}, shown);
   assert.deepEqual({ screen: await screen(), fragment: await fragment() }, end);
   assert.deepEqual(errors, []);
   await page.close();
@@ -337,7 +315,7 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
 // The 22-rotation session (an error pattern that cannot be trapped), begun by a click or, at a
 // phone, a tap on the screen: after every step nothing reaches past the screen, and each typed
 // word stands under its ruler (at a desktop, in the terminal beside the view). Returns the
-// screens and the time per Enter, and the view's share of it.
+// screens.
 async function twentyTwoRotations(url, viewport) {
   const terminal = await open(url, viewport);
   const { page, errors, screen, press } = terminal;
@@ -370,32 +348,22 @@ async function twentyTwoRotations(url, viewport) {
   }
   assert.ok(screens.at(-1).endsWith('\nCiagu nie da sie skorygowac!\n\nKoniec programu!\n<Enter>\n'));
   assert.deepEqual(await accessibilityViolations(page), []);
-  const times = (name) => page.evaluate(
-    (n) => performance.getEntriesByName(n).map((entry) => entry.duration), name);
-  const enters = await times('bch-handover');
-  const drawn = await times('bch-view'); // one more: the first screen
-  assert.deepEqual([enters.length, drawn.length], [24, 25]);
+  // One measure per hand-over, and one more drawing of the view: the first screen.
+  const count = (name) => page.evaluate((n) => performance.getEntriesByName(n).length, name);
+  assert.deepEqual([await count('bch-handover'), await count('bch-view')], [24, 25]);
   assert.deepEqual(errors, []);
   await page.close();
-  // The last five pauses, not the end.
-  return { screens, lastFive: enters.slice(-6, -1), viewLastFive: drawn.slice(-6, -1) };
+  return screens;
 }
 
-const listed = (times) => `${times.map((t) => t.toFixed(1)).join(', ')} ms (median ` +
-  `${median(times).toFixed(1)})`;
 let served;
 test('the 22-rotation session at a desktop, the terminal beside the view', async () => {
   served = await twentyTwoRotations(address, desktop);
-  figures.push('site, 1366 px, view beside: Enter at the last five pauses ' +
-               `${listed(served.lastFive)}, of it the view ${listed(served.viewLastFive)}`);
 });
 
 test('bch.html from disk at a phone, by touch: the same session gives the same screens',
      async () => {
-  const fromDisk = await twentyTwoRotations(onePage, phone);
-  assert.deepEqual(fromDisk.screens, served.screens);
-  figures.push(`bch.html, 390 px: Enter at the last five pauses ${listed(fromDisk.lastFive)}` +
-               `, of it the view ${listed(fromDisk.viewLastFive)}`);
+  assert.deepEqual(await twentyTwoRotations(onePage, phone), served);
 });
 
 // --- The teaching view --------------------------------------------------------------------
@@ -509,8 +477,8 @@ const viewSessions = [
     data: { verdict: 'no-correction', parityOnly: '21' } },
   { name: 'a 2 typed in the information word',
     lines: ['2', '0', ...enters(21)], trappedAt: 21,
-    marks: { 'encoding.code-vector': { outside: [0] }, 'error.received': { error: [0] },
-      'result.corrected': { error: [0], changed: [0] }, 'result.transmitted': { outside: [0] } },
+    marks: { 'encoding.code-vector': { 'non-binary': [0] }, 'error.received': { error: [0] },
+      'result.corrected': { error: [0], changed: [0] }, 'result.transmitted': { 'non-binary': [0] } },
     data: { unusual: '0', trapped: '21', outcome: 'miscorrected', wrong: '0' },
     says: /wartość spoza 0 i 1 na pozycji 0 \(„2” = 2\)/, axe: true },
 ];
@@ -831,12 +799,4 @@ test('the site opened from disk runs, or says to open bch.html: it never stays l
     (element) => element.textContent));
   if (status !== '') assert.equal(view, status);
   await page.close();
-});
-
-test('figures', async () => {
-  const size = async (path) => (await stat(path)).size;
-  let siteSize = 0;
-  for (const file of await readdir(site)) siteSize += await size(join(site, file));
-  figures.push(`sizes: site ${siteSize} bytes, bch.html ${await size(process.env.BCH_PAGE)} bytes`);
-  for (const line of figures) console.log(`${browserName}: ${line}`);
 });

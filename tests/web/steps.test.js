@@ -48,11 +48,13 @@ const HELD = [
   ['information', (s) => s.information !== null, (t) => t.includes('(wektor kodowy): ')],
   ['codeVector', (s) => s.codeVector !== null, (t) => /wektor kodowy\): [-0-9]*\n/.test(t)],
   ['errorPattern', (s) => s.errorPattern !== null, (t) => t.includes('Odebrany ciag: ')],
-  ['received', (s) => s.received !== null, (t) => /Odebrany ciag: [-0-9]*\n/.test(t)],
-  ['syndrome', (s) => s.syndrome !== null, (t) => /Syndrom odebranego ciagu: [-0-9]*\n/.test(t)],
+  ['received', (s) => s.rotations.length > 0, (t) => /Odebrany ciag: [-0-9]*\n/.test(t)],
+  ['syndrome', (s) => Boolean(s.rotations[0]?.syndrome),
+    (t) => /Syndrom odebranego ciagu: [-0-9]*\n/.test(t)],
   ['verdict', (s) => s.verdict !== null, (t) => /korekcji\n|korekcje\n/.test(t)],
-  ['rotations', (s) => s.rotations.length, (t) => count(t, /Przesuniety ciag: [-0-9]*\n/g)],
-  ['weights', (s) => [s, ...s.rotations].filter((r) => r.weight !== null).length,
+  ['rotations', (s) => Math.max(0, s.rotations.length - 1),
+    (t) => count(t, /Przesuniety ciag: [-0-9]*\n/g)],
+  ['weights', (s) => s.rotations.filter((r) => r.weight !== null).length,
     (t) => count(t, /Waga syndromu: -?[0-9]+\n/g)],
   ['outcome', (s) => s.outcome !== null, (t) => /skorygowac!\n|Nadany ciag: +[-0-9]*\n/.test(t)],
   ['closing', (s) => s.closing, (t) => t.endsWith('Koniec programu!\n<Enter>\n')],
@@ -101,17 +103,19 @@ test('every transcript, whole: read to the closing, consistent with the code', (
     const { positions, parityOnly, trapRotation } = s.errors;
     if (positions.length === 0 || parityOnly) {
       // An error pattern within x^9..x^0 is its own remainder: the syndrome is the error there.
-      assert.deepEqual([s.verdict, s.syndromeShowsErrors], ['no-correction', true], name);
+      assert.deepEqual([s.verdict, s.rotations[0].syndromeShowsErrors], ['no-correction', true],
+        name);
     } else if (positions.length <= 2 && trapRotation !== null && trapRotation <= 22) {
       const trapped = s.rotations.at(-1);
-      assert.deepEqual([s.rotations.length, trapped.trapped, trapped.syndromeShowsErrors],
+      assert.deepEqual([trapped.shift, trapped.trapped, trapped.syndromeShowsErrors],
         [trapRotation, true, true], name);
-      assert.equal(s.rotations.filter((r) => r.trapped).length, 1, name);
+      assert.equal(s.rotations.slice(1).filter((r) => r.trapped).length, 1, name);
       const { kind, matchesTransmitted, changed, fromSyndrome, wrong } = s.outcome;
       assert.deepEqual([kind, matchesTransmitted, changed, fromSyndrome, wrong],
         ['corrected', true, positions, positions, []], name);
     } else if (positions.length <= 2) {
-      assert.deepEqual([s.outcome.kind, s.rotations.length, s.rotations.some((r) => r.trapped)],
+      assert.deepEqual([s.outcome.kind, s.rotations.length - 1,
+        s.rotations.slice(1).some((r) => r.trapped)],
         ['uncorrectable', 22, false], name);
     }
   }
@@ -125,8 +129,7 @@ test('every transcript, output alone: the same rows, or rows said to need the ty
     assert.deepEqual(readSteps(new TextDecoder().decode(output), input), typed, `${name}: text`);
     assert.deepEqual([alone.stage, alone.information, alone.errorPattern],
       [typed.stage, null, null], name);
-    const rows = (s) => [s.codeVector, s.received, s.syndrome,
-      ...s.rotations.flatMap((r) => [r.word, r.syndrome]),
+    const rows = (s) => [s.codeVector, ...s.rotations.flatMap((r) => [r.word, r.syndrome]),
       s.outcome && s.outcome.corrected, s.outcome && s.outcome.transmitted].filter(Boolean);
     rows(alone).forEach((row, i) => {
       const where = `${name} row ${i}`;
@@ -187,10 +190,10 @@ const KNOWN = {
   // '-' in the error pattern is -3, and (-3 + 0 + 2) rem 2 = -1 is printed as it is.
   minus_gives_minus_one: { errorValues: { 29: 0, 30: -3 }, received: { 30: -1 },
     syndrome: { 9: -1 }, weight: 0, positions: [30], parityOnly: true,
-    unusual: ['errorPattern', 'received', 'syndrome'] },
+    unusual: ['errorPattern', 'rotations.0.word', 'rotations.0.syndrome'] },
   minus_one_in_corrected_parity: { ones: [1, 6], errorOutside: [12], positions: [1, 6, 12],
     rotations: 14, corrected: { 12: -1, 14: 1 }, outcome: corrected([7, 14], [1, 6, 7, 12, 14]),
-    unusual: ['errorPattern', 'received', ...range(0, 13).map((k) => `rotations.${k}.word`),
+    unusual: ['errorPattern', ...range(0, 14).map((k) => `rotations.${k}.word`),
       'outcome.corrected'] },
   nul_inside_word: { information: `1${zeros(20)}`, error: zeros(31), positions: [] },
   two_words_on_one_line: { information: `10${zeros(19)}`, error: zeros(31), positions: [] },
@@ -203,7 +206,7 @@ const KNOWN = {
 
 // The facts a table entry can name, read from the steps.
 function known(s, alone) {
-  const trapped = s.rotations.find((r) => r.trapped);
+  const trapped = s.rotations.slice(1).find((r) => r.trapped);
   const pick = (values, at) => values
     && Object.fromEntries(Object.keys(at).map((p) => [p, values[p]]));
   return {
@@ -214,20 +217,20 @@ function known(s, alone) {
     error: () => s.errorPattern.text,
     ones: () => s.errorPattern.ones,
     errorValues: (e) => pick(s.errorPattern.values, e),
-    errorOutside: () => s.errorPattern.outside,
+    errorOutside: () => s.errorPattern.nonBinary,
     codeVector: (e) => s.codeVector.values.slice(0, e.length),
     split: () => s.codeVector.split,
     alone: () => alone.codeVector.split,
-    received: (e) => pick(s.received.values, e),
-    syndrome: (e) => pick(s.syndrome.values, e),
-    weight: () => s.weight,
-    receivedSyndromeOnes: () => s.syndromeOnes,
+    received: (e) => pick(s.rotations[0].word.values, e),
+    syndrome: (e) => pick(s.rotations[0].syndrome.values, e),
+    weight: () => s.rotations[0].weight,
+    receivedSyndromeOnes: () => s.rotations[0].syndromeOnes,
     verdict: () => s.verdict,
     positions: () => s.errors.positions,
     parityOnly: () => s.errors.parityOnly,
     span: () => s.errors.span,
     trapRotation: () => s.errors.trapRotation,
-    rotations: () => s.rotations.length,
+    rotations: () => s.rotations.length - 1,
     trappedErrors: () => trapped.errorsAt,
     errorsInWindow: () => trapped.errorsInWindow,
     syndromeOnes: () => trapped.syndromeOnes,
@@ -266,7 +269,7 @@ test('the typed words: chunks as the page hands them over, and a pause row by ro
   const colon = two.slice(0, two.indexOf('\n', two.indexOf('wektor kodowy')) + 1)
     .replace(': 2', ': 10');
   const typed = readSteps(colon, ':\n');
-  assert.deepEqual([typed.codeVector.values.slice(0, 2), typed.codeVector.outside, typed.unusual],
+  assert.deepEqual([typed.codeVector.values.slice(0, 2), typed.codeVector.nonBinary, typed.unusual],
     [[10, 0], [0], ['information', 'codeVector']]);
   const alone = readSteps(colon);
   assert.deepEqual([alone.codeVector.split, alone.unusual], ['ambiguous', ['codeVector']]);
@@ -277,8 +280,8 @@ test('the typed words: chunks as the page hands them over, and a pause row by ro
   for (let i = 0; i < 3; i += 1) third = text.indexOf('<Enter>\n', third) + '<Enter>\n'.length;
   const s = readSteps(run.output.subarray(0, third), run.input);
   assert.deepEqual([s.stage, s.waiting, s.rotations.map((r) => r.waiting), s.outcome],
-    ['rotation', 'rotation', [false, false, true], null]);
-  assert.deepEqual(s.rotations.map((r) => r.errorsAt), [[1], [2], [3]]);
+    ['rotation', 'rotation', [false, false, false, true], null]);
+  assert.deepEqual(s.rotations.map((r) => r.errorsAt), [[0], [1], [2], [3]]);
 });
 
 // Whatever the output: spoiled transcripts never make it throw; an 'x', which the program never
