@@ -1,17 +1,17 @@
-# Runs PROGRAM (behind EMULATOR, if one is given) twice, with the bytes of INPUT as standard
-# input from the file itself and then through a pipe, and checks each time that standard output
-# equals the bytes of EXPECTED, that nothing reaches standard error and that the exit status
-# is 0. With TEXT_MODE set, standard output is that of a Windows
+# Runs PROGRAM (behind EMULATOR, if one is given) with the bytes of INPUT as standard input
+# from each of SOURCES: "file" (the file itself) and "pipe" (through a pipe), and checks each
+# time that standard output equals the bytes of EXPECTED, that nothing reaches standard error
+# and that the exit status is 0. With TEXT_MODE set, standard output is that of a Windows
 # runtime in text mode: every line end must be written as CR LF, and is folded to LF before the
 # comparison.
-foreach(var PROGRAM INPUT EXPECTED)
+foreach(var PROGRAM INPUT EXPECTED SOURCES)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "run_transcript.cmake needs -D${var}=...")
   endif()
 endforeach()
 
 get_filename_component(name ${EXPECTED} NAME_WE)
-foreach(source IN ITEMS file pipe)
+foreach(source IN LISTS SOURCES)
   set(actual ${CMAKE_CURRENT_BINARY_DIR}/${name}.${source}.actual)
   set(errors ${CMAKE_CURRENT_BINARY_DIR}/${name}.${source}.stderr)
   if(source STREQUAL "file")

@@ -4,8 +4,9 @@
 # screen is checked at each prompt and pause ($1: the Wine loader, $2: bch.exe). A console
 # hands over whole lines, or parts of a line too long for the program's input buffer: the
 # information line here is longer than that, and all of it after the first word must be
-# dropped. When the program waits cannot be read off the kernel here (it waits inside Wine),
-# so every step waits until the screen shows what the program writes before its next read.
+# dropped. A second session types Ctrl-Z inside a line. When the program waits cannot be read
+# off the kernel here (it waits inside Wine), so every step waits until the screen shows what
+# the program writes before its next read.
 # Exit status 77 means tmux is missing (BCH_REQUIRE_TERMINAL=1 makes that a failure).
 set -eu
 
@@ -77,4 +78,20 @@ shows "Nadany ciag:      $transmitted" || fail "transmitted word"
 tmux send-keys Enter
 wait_until "the program ends after the last Enter" ended
 [ "$(cat "$work/status")" = 0 ] || fail "exit status $(cat "$work/status")"
+
+# Ctrl-Z inside a line, after "1 ": the runtime hands over "1 " with no line end, which Ready
+# must not take for part of a longer line. Wine's runtime then ends the input for good
+# (Windows' own drops only the rest of that line), so under Wine a wrong answer from Ready
+# reads that same end unseen; what shows is no error pattern and no pause waiting. The
+# terminal must pass Ctrl-Z on as a key (stty susp), not stop the program.
+sessions=2
+rm "$work/status"
+tmux -f /dev/null new-session -d -x 100 -y 60 \
+    "stty susp undef; '$loader' '$program'; echo \$? >'$work/status'; sleep 600"
+wait_until "the first prompt" waits_at "Podaj ciag do wyslania (21 znakow '0' lub '1'):" 48
+tmux send-keys -l '1 ' \; send-keys C-z \; send-keys -l 1 \; send-keys Enter
+wait_until "the program ends at the end of input" ended
+shows "Zakodowany ciag (wektor kodowy): $transmitted" || fail "code vector of 1 before Ctrl-Z"
+shows "Odebrany ciag: $transmitted" || fail "an error pattern after Ctrl-Z"
+[ "$(cat "$work/status")" = 0 ] || fail "exit status $(cat "$work/status") after Ctrl-Z"
 echo "Windows console session: all checks passed"
