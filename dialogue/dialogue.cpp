@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <array>
 #include <iterator>
 
 #include "dialogue.h"
@@ -17,11 +16,8 @@ void Run_Dialogue(Console &console) {
 
     console.Write(Message::Banner);
 
-    std::array<char, 64> information_prompt{};
-    Format_Value(information_prompt.data(), information_prompt.size(), Message::Information_Prompt,
-                 Info_Length);
     Read_Bit_String(console, information, Info_Length, Message::Information_Indent,
-                    information_prompt.data());
+                    Message::Information_Prompt_Filled.data());
 
     std::int32_t information_values[Info_Length];
     for (int p = 0; p < Info_Length; ++p) {
