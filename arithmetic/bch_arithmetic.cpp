@@ -25,6 +25,20 @@ void Calculate_Syndrom(const std::int32_t code[Code_Length],
     }
 }
 
+void Encode(const std::int32_t information[Info_Length], std::int32_t code[Code_Length]) {
+    for (int p = 0; p < Info_Length; ++p) {
+        code[p] = information[p];
+    }
+    for (int p = Info_Length; p < Code_Length; ++p) {
+        code[p] = 0;
+    }
+    std::int32_t parity[Parity_Length];
+    Calculate_Syndrom(code, parity);
+    for (int q = 0; q < Parity_Length; ++q) {
+        code[Info_Length + q] = parity[q];
+    }
+}
+
 void Rotate_Right(std::int32_t vector[Code_Length]) {
     const std::int32_t constant_term = vector[Code_Length - 1];
     for (int p = Code_Length - 2; p >= 0; --p) {
@@ -41,4 +55,16 @@ std::int32_t Syndrom_Weight(const std::int32_t syndrome[Parity_Length]) {
         }
     }
     return weight;
+}
+
+std::int32_t Trapping_Step(std::int32_t code[Code_Length], std::int32_t syndrome[Parity_Length]) {
+    Rotate_Right(code);
+    Calculate_Syndrom(code, syndrome);
+    return Syndrom_Weight(syndrome);
+}
+
+void Correct_Parity(std::int32_t code[Code_Length], const std::int32_t syndrome[Parity_Length]) {
+    for (int q = 0; q < Parity_Length; ++q) {
+        code[Info_Length + q] = (code[Info_Length + q] + syndrome[q]) % 2;
+    }
 }

@@ -11,10 +11,10 @@
 // Room for a typed word of up to 255 characters and its terminating zero character.
 constexpr int Text_Buffer_Size = 256;
 
-// The code corrects two errors. While there are at most two, a syndrome weight of 2 or less
-// means every difference from a code word lies in the parity part: an error in the
-// information part always gives a weight of at least 3.
-constexpr std::int32_t Correctable_Weight = 2;
+// The information word the dialogue holds before one is typed: the one it encodes when the
+// input ends before a word.
+inline constexpr char Default_Information[] = "101010101011001100111";
+static_assert(sizeof Default_Information == Info_Length + 1, "one character a position");
 
 // Value of a typed character: its code as a signed 8-bit number, minus the code of '0'.
 // '0' -> 0, '1' -> 1, '2' -> 2, 'a' -> 49, '-' -> -3, byte 0xFF -> -49.
@@ -27,17 +27,18 @@ std::int32_t Digit_Value(char character);
 void Read_Bit_String(Console &console, char buffer[Text_Buffer_Size], int length, int indent,
                      const char *prompt);
 
-// Writes word_label and the word, computes its syndrome and weight into syndrome and weight,
-// and writes syndrome_label with the syndrome, then the weight line.
+// Writes word_label and the word, syndrome_label and its syndrome, then the weight line.
 void Report_Syndrom(Console &console, const char *word_label, const std::int32_t code[Code_Length],
-                    const char *syndrome_label, std::int32_t syndrome[Parity_Length],
-                    std::int32_t &weight);
+                    const char *syndrome_label, const std::int32_t syndrome[Parity_Length],
+                    std::int32_t weight);
 
-// Error trapping of a received word whose syndrome weight is 3 or more. Rotates `code` one
-// position at a time, reporting and pausing after each rotation, until the syndrome weight
-// is at most 2 or 22 rotations are made; then declares the word uncorrectable, or adds the
-// syndrome into the parity part, rotates the word back to its first alignment and prints it
-// above `transmitted`. `shift` counts the rotations (0 on entry, 31 after a correction).
+// Error trapping of a received word whose syndrome weight is 3 or more: steps 3 to 5 of
+// bch_arithmetic.h, with the dialogue around them. Every rotation is reported and followed by
+// a pause, until the weight is at most 2 or Most_Rotations are made; then the word is declared
+// uncorrectable, or corrected, rotated back and printed above `transmitted`. The arrays and
+// numbers it takes are the dialogue's own state, which it works on in place: the received word
+// `code`, the transmitted copy, the syndrome and its weight, and `shift`, the rotations made
+// (0 on entry, 31 after a correction).
 void Correct_By_Trapping(Console &console, std::int32_t code[Code_Length],
                          const std::int32_t transmitted[Code_Length],
                          std::int32_t syndrome[Parity_Length], std::int32_t &weight,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -71,13 +72,12 @@ std::string To_Text(const std::int32_t *values, int count) {
     return text;
 }
 
-// Systematic encoding as the dialogue does it: information bits, parity = remainder.
-Code_Vector Encode(std::uint32_t information) {
-    Code_Vector v = To_Vector(information << Parity_Length);
-    const Syndrom parity = Syndrom_Of(v);
-    for (int q = 0; q < Parity_Length; ++q) {
-        v[Info_Length + q] = parity[q];
-    }
+// The code word that Encode makes of a packed information word (bit 20 is position 0).
+Code_Vector Encode_Packed(std::uint32_t information) {
+    const Code_Vector information_bits = To_Vector(information << Parity_Length);
+    Code_Vector v{};
+    v.fill(99); // every position must be written
+    Encode(information_bits.data(), v.data());
     return v;
 }
 
@@ -118,7 +118,7 @@ TEST(CalculateSyndrom, KnownVectors) {
     }
 }
 
-TEST(CalculateSyndrom, EncodesKnownInformationWords) {
+TEST(Encode, KnownInformationWords) {
     struct Case {
         std::uint32_t information;
         const char *code_word;
@@ -130,7 +130,7 @@ TEST(CalculateSyndrom, EncodesKnownInformationWords) {
         {0, "0000000000000000000000000000000"},
     };
     for (const Case &c : cases) {
-        const Code_Vector v = Encode(c.information);
+        const Code_Vector v = Encode_Packed(c.information);
         EXPECT_EQ(To_Text(v.data(), Code_Length), c.code_word);
     }
 }
@@ -144,19 +144,16 @@ TEST(CalculateSyndrom, EveryMonomialMatchesPolynomialRemainder) {
     }
 }
 
-TEST(CalculateSyndrom, AllInformationWordsEncodeToCodeWords) {
-    // All 2^21 words: the parity is i(x) x^10 mod g(x), and the code word has syndrome 0.
+TEST(Encode, AllInformationWordsGiveCodeWords) {
+    // All 2^21 words: the code word is i(x) x^10 + (i(x) x^10 mod g(x)), and its syndrome is 0.
     int failures = 0;
     for (std::uint32_t information = 0; information < (1U << Info_Length); ++information) {
-        const Code_Vector v = Encode(information);
-        std::uint32_t parity = 0;
-        for (int q = 0; q < Parity_Length; ++q) {
-            parity = (parity << 1) | static_cast<std::uint32_t>(v[Info_Length + q]);
-        }
-        const std::uint64_t shifted = std::uint64_t{information} << Parity_Length;
-        const bool parity_ok = parity == Poly_Mod(shifted, Generator_Octal);
+        const Code_Vector v = Encode_Packed(information);
+        const std::uint32_t shifted = information << Parity_Length;
+        const auto parity = static_cast<std::uint32_t>(Poly_Mod(shifted, Generator_Octal));
+        const bool systematic = v == To_Vector(shifted | parity);
         const bool zero_syndrome = Syndrom_Bits(Syndrom_Of(v)) == 0;
-        if ((!parity_ok || !zero_syndrome) && ++failures <= 5) {
+        if ((!systematic || !zero_syndrome) && ++failures <= 5) {
             ADD_FAILURE() << "information word " << information;
         }
     }
@@ -223,6 +220,14 @@ TEST(RotateRight, IsMultiplicationByXPow30ModXPow31MinusOne) {
         // x^30 a(x) = a(x) / x: every term drops one degree, the constant term goes to x^30.
         const std::uint32_t expected = (a >> 1) | ((a & 1U) << (Code_Length - 1));
         ASSERT_EQ(v, To_Vector(expected)) << "word " << a;
+        // One trapping step makes the same rotation, then gives its remainder and the weight.
+        Code_Vector stepped = To_Vector(a);
+        Syndrom s{};
+        const std::int32_t weight = Trapping_Step(stepped.data(), s.data());
+        const std::uint64_t remainder = Poly_Mod(expected, Generator_Octal);
+        ASSERT_EQ(stepped, v) << "word " << a;
+        ASSERT_EQ(Syndrom_Bits(s), remainder) << "word " << a;
+        ASSERT_EQ(weight, static_cast<std::int32_t>(std::bitset<Parity_Length>(remainder).count()));
     }
 }
 
@@ -242,14 +247,26 @@ TEST(RotateRight, MovesAnyValueAndReturnsAfter31Steps) {
     EXPECT_EQ(v, start);
 }
 
-TEST(RotateRight, RotatedCodeWordsStayCodeWords) {
-    // A spread of information words (every 997th and the last), each in all 31 rotations.
+TEST(RotateRight, RotatedCodeWordsStayCodeWordsAndErrorsInTheWindowComeOut) {
+    // A spread of information words (every 997th and the last), each in all 31 rotations. In
+    // each, errors e(x) in the window 21..30 (degree below 10) are their own remainder: the
+    // syndrome is e(x), and adding it to the parity part gives the code word back.
     for (std::uint32_t information = 0; information < (1U << Info_Length); information += 997) {
         for (const std::uint32_t word : {information, (1U << Info_Length) - 1 - information}) {
-            Code_Vector v = Encode(word);
+            Code_Vector v = Encode_Packed(word);
             for (int step = 1; step <= Code_Length; ++step) {
                 Rotate_Right(v.data());
                 ASSERT_EQ(Syndrom_Bits(Syndrom_Of(v)), 0U) << "word " << word << " step " << step;
+                const std::uint32_t errors = (word + static_cast<std::uint32_t>(step)) % 1024U;
+                Code_Vector received = v;
+                for (int q = 0; q < Parity_Length; ++q) {
+                    received[Info_Length + q] ^=
+                        static_cast<std::int32_t>((errors >> (Parity_Length - 1 - q)) & 1U);
+                }
+                const Syndrom s = Syndrom_Of(received);
+                ASSERT_EQ(Syndrom_Bits(s), errors) << "word " << word << " step " << step;
+                Correct_Parity(received.data(), s.data());
+                ASSERT_EQ(received, v) << "word " << word << " step " << step;
             }
         }
     }

@@ -1,5 +1,5 @@
 // Generated from dialogue/messages.h, dialogue/dialogue.h and arithmetic/bch_arithmetic.h
-// by tools/page_facts.cpp: do not edit. To regenerate after changing them:
+// by dialogue/page_facts.cpp: do not edit. To regenerate after changing them:
 //   cmake --build build --target page_facts
 // (the test page_facts fails while this file is not what the generator writes).
 export const CODE_LENGTH = 31;
