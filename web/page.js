@@ -12,15 +12,21 @@
 // that Back and Forward do not step through keys; a reload, or the link opened elsewhere,
 // replays it. A new run is a new history entry, so Back returns to the session before it.
 //
+// The page speaks the reader's language (language.js): the one the reader chose with "PL / EN"
+// (remembered in the browser, and carried in the address), else the one the browser prefers.
+// Every text of the page comes from that language's catalogue; switching redraws them all and
+// leaves the session, and the terminal's text, as they are.
+//
 // For tests: the body's data-runs counts the runs shown, so that a test can tell when the
 // screen is complete; each run shown leaves a performance mark "bch-screen", each hand-over a
 // measure "bch-handover" from the key to the new screen, and each drawing of the view a
 // measure "bch-view".
 import { runProgram, startsWith } from './engine.js';
 import { explain } from './explain.js';
+import { LANGUAGES, chooseLanguage, speaker } from './language.js';
 import { MOST_ROTATIONS } from './program.js';
 import { SessionError, decodeSession, encodeSession } from './session.js';
-import { readSteps } from './steps.js';
+import { WINDOW_FIRST, WINDOW_LAST, readSteps } from './steps.js';
 import { createTerminal } from './terminal.js';
 import { createView } from './view.js';
 
@@ -48,10 +54,68 @@ let ended = false; // and whether the input was ended after them
 let run = null; // the program's run on them
 let undone = []; // hand-overs taken back, the last one last: a chunk, or null for the end
 let queue = Promise.resolve(); // hand-overs and replays, one after another
+let steps = null; // the run read into steps, for drawing it again in another language
 
 const waiting = () => run !== null && !run.exited;
 const terminal = createTerminal((more, end) => handOver(more, end));
 const view = createView();
+
+// --- The language -----------------------------------------------------------------------
+
+const LANGUAGE_KEY = 'bch.v1.language'; // in localStorage: the language the reader chose
+function storedLanguage() {
+  try {
+    const stored = localStorage.getItem(LANGUAGE_KEY);
+    return LANGUAGES.includes(stored) ? stored : null;
+  } catch {
+    return null; // no storage here (a file, a private window): the browser's preference
+  }
+}
+let chosenLanguage = storedLanguage(); // chosen by the reader or named by the link, else null
+let language = chosenLanguage ?? chooseLanguage(navigator.languages);
+let say = speaker(language);
+// What the status line says, kept as a sentence to say again in another language.
+let status = { text: () => say('status.loading'), isError: false };
+function tell(text, isError = false) {
+  status = { text, isError };
+  terminal.say(text(), isError);
+}
+
+function applyLanguage() {
+  document.documentElement.lang = language;
+  document.title = say('page.title');
+  for (const element of document.querySelectorAll('[data-text]')) {
+    element.textContent = say(element.dataset.text);
+  }
+  for (const element of document.querySelectorAll('[data-label]')) {
+    element.setAttribute('aria-label', say(element.dataset.label));
+  }
+  for (const element of document.querySelectorAll('[data-title]')) {
+    element.title = say(element.dataset.title);
+  }
+  for (const name of LANGUAGES) {
+    button(`language-${name}`).setAttribute('aria-pressed', String(name === language));
+  }
+  document.querySelector('.sample.band').textContent = `${WINDOW_FIRST}–${WINDOW_LAST}`;
+  terminal.say(status.text(), status.isError);
+  if (steps) view.draw(explain(steps, run.exited, say), say);
+  else if (program === null && status.isError) view.fail(status.text());
+}
+
+function setLanguage(name, remember) {
+  chosenLanguage = name;
+  language = name;
+  say = speaker(name);
+  if (remember) {
+    try {
+      localStorage.setItem(LANGUAGE_KEY, name);
+    } catch {
+      // Not kept beyond this page; the address still carries it.
+    }
+  }
+  applyLanguage();
+}
+applyLanguage();
 
 // --- The address ------------------------------------------------------------------------
 
@@ -60,16 +124,13 @@ function baseAddress() {
 }
 
 function fragment() {
-  const text = encodeSession(chunks, ended);
+  const text = encodeSession(chunks, ended, { language: chosenLanguage });
   return text === encodeSession([], false) ? '' : text;
 }
 
 function keepInAddress() {
   const text = fragment();
-  if (text.length > LONGEST_FRAGMENT) {
-    terminal.say('Ta sesja jest za długa, by zapisać ją w adresie: link i ponowne wczytanie ' +
-      'strony jej nie odtworzą.', true);
-  }
+  if (text.length > LONGEST_FRAGMENT) tell(() => say('status.tooLong'), true);
   const address = text && text.length <= LONGEST_FRAGMENT ? `${baseAddress()}#${text}` :
     baseAddress();
   if (address !== location.href) history.replaceState(history.state, '', address);
@@ -91,19 +152,15 @@ function showRun(nextChunks, nextEnded, result) {
   ended = nextEnded && taken > nextChunks.length;
   run = result;
   terminal.show(result, chunks);
-  if (!result.exited) {
-    terminal.say('');
-  } else {
-    terminal.say(`Program zakończył działanie (kod wyjścia ${result.exitCode}). Przycisk ` +
-      '„Nowe uruchomienie” uruchamia go od nowa.');
-  }
+  if (!result.exited) tell(() => '');
+  else tell(() => say('status.ended', { code: result.exitCode }));
   keepInAddress();
   document.body.dataset.runs = String(Number(document.body.dataset.runs || 0) + 1);
   performance.mark('bch-screen');
 
   const started = performance.now();
-  const steps = readSteps(result.output, chunks);
-  view.draw(explain(steps, result.exited));
+  steps = readSteps(result.output, chunks);
+  view.draw(explain(steps, result.exited, say), say);
   enable(endInput, waiting());
   enable(copyLink, true);
   enable(newRun, true);
@@ -119,8 +176,7 @@ function showRun(nextChunks, nextEnded, result) {
 // Runs `task` after those before it; a failure stops the terminal with a message.
 function inTurn(task) {
   queue = queue.then(task).catch((error) => {
-    terminal.say(`Błąd strony: ${error.message ?? error}. Ekran może nie odpowiadać temu, co ` +
-      'wypisałby program.', true);
+    tell(() => say('status.pageError', { error: error.message ?? error }), true);
     terminal.stop();
     endInput.disabled = true;
   });
@@ -138,7 +194,7 @@ function handOver(more, end, again = false) {
     const nextChunks = [...chunks, ...more];
     const result = await runProgram(program, nextChunks, end);
     if (!startsWith(result.output, run.output)) {
-      throw new Error('nowe uruchomienie nie powtórzyło poprzedniego wyjścia programu');
+      throw new Error(say('status.notRepeated'));
     }
     showRun(nextChunks, end, result);
     performance.measure('bch-handover', { start: started });
@@ -148,17 +204,21 @@ function handOver(more, end, again = false) {
 // Shows the session a fragment holds, or an empty one with a message where it holds none.
 async function replay(text) {
   undone = [];
-  let session = { chunks: [], ended: false };
-  let problem = '';
+  let session = { chunks: [], ended: false, language: null };
+  let problem = null;
   try {
     session = decodeSession(text);
   } catch (error) {
     if (!(error instanceof SessionError)) throw error;
-    problem = `${error.message} Zaczynam od pustej sesji.`;
+    problem = () => `${say(error.key, error.parameters)} ${say('session.restart')}`;
+  }
+  // A link names the language it was made in; without one, the reader's own stays.
+  if (session.language !== null && session.language !== language) {
+    setLanguage(session.language, false);
   }
   showRun(session.chunks, session.ended,
     await runProgram(program, session.chunks, session.ended));
-  if (problem) terminal.say(problem, true);
+  if (problem) tell(problem, true);
 }
 
 // Takes back the last hand-over (the last chunk, or the end of the input); a typed line comes
@@ -210,16 +270,16 @@ copyLink.addEventListener('click', async () => {
   const link = location.href;
   try {
     await navigator.clipboard.writeText(link);
-    terminal.say('Link do tej sesji jest w schowku.');
+    tell(() => say('status.copied'));
   } catch {
-    terminal.say(`Nie udało się skopiować linku do schowka. Oto on: ${link}`);
+    tell(() => say('status.notCopied', { link }));
   }
   terminal.focus();
 });
 
 newRun.addEventListener('click', () => inTurn(async () => {
   if (chunks.length > 0 || ended) history.pushState(null, '', baseAddress());
-  terminal.say('');
+  tell(() => '');
   undone = [];
   showRun([], false, await runProgram(program, [], false));
   terminal.focus();
@@ -229,7 +289,7 @@ newRun.addEventListener('click', () => inTurn(async () => {
 save.addEventListener('click', () => {
   const text = document.getElementById('output').textContent;
   const link = document.createElement('a');
-  link.download = 'bch-przebieg.txt';
+  link.download = say('save.fileName');
   link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain;charset=utf-8' }));
   document.body.append(link);
   link.click();
@@ -269,6 +329,14 @@ function showPane(pane) {
 showTerminal.addEventListener('click', () => showPane('terminal'));
 showView.addEventListener('click', () => showPane('view'));
 
+// "PL / EN": the page in the other language at once, the session and the screen kept.
+for (const name of LANGUAGES) {
+  button(`language-${name}`).addEventListener('click', () => {
+    if (name !== language || chosenLanguage === null) setLanguage(name, true);
+    keepInAddress();
+  });
+}
+
 // Back, Forward, or a link to another session in the same tab.
 function follow() {
   inTurn(async () => {
@@ -298,10 +366,8 @@ async function loadProgram() {
 try {
   program = await loadProgram();
 } catch (error) {
-  const text = `Nie można wczytać programu bch.wasm (${error.message ?? error}). Strona musi ` +
-    'być podana przez serwer WWW (adres http://); z dysku działa plik bch.html.';
-  terminal.say(text, true);
-  view.fail(text);
+  tell(() => say('status.noProgram', { error: error.message ?? error }), true);
+  view.fail(status.text());
 }
 if (program !== null) {
   inTurn(async () => {

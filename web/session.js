@@ -1,10 +1,16 @@
 // The session in the page's address, so that a reload, or the same link opened elsewhere,
-// replays what was typed to the same screen. The fragment (after '#') is
+// replays what was typed to the same screen, in the same language and at the same exercise.
+// The fragment (after '#') is one of
 //
 //   v1:HANDOVERS
+//   v2:FIELD;FIELD;...     each FIELD is NAME=VALUE, each NAME at most once, in any order:
+//        l=pl | l=en       the page's language, where the reader chose it
+//        t=EXERCISE        the exercise shown (letters, digits, '-' and '.'; see exercises.js)
+//        s=HANDOVERS       the session, as in v1
 //
-// "v1" is the version of this encoding. HANDOVERS are the hand-overs in the order they were
-// typed, each written as its bytes followed by one letter that says how it was handed over:
+// "v1" and "v2" are the versions of this encoding; v1 is written whenever there is nothing but
+// the session to keep. HANDOVERS are the hand-overs in the order they were typed, each written
+// as its bytes followed by one letter that says how it was handed over:
 //
 //   n   Enter: the bytes and a line end ("\n")
 //   d   Ctrl-D after some characters: the bytes alone, at least one
@@ -13,25 +19,30 @@
 // A byte is written as itself when it is a digit 0-9 and as %XX (two upper-case hexadecimal
 // digits) otherwise, so that any byte a learner can type survives, the line end and bytes
 // over 127 (typed text is UTF-8) included. Reading also takes lower-case hexadecimal digits.
-// "10 01", Enter, Enter, Ctrl-D is thus "#v1:10%2001nne". The letters end every hand-over, so
-// a link always ends in a letter: a mail or a chat program that leaves trailing punctuation
-// out of a link keeps it whole.
+// "10 01", Enter, Enter, Ctrl-D is thus "#v1:10%2001nne", and in English "#v2:l=en;s=10%2001nne".
+// The letters end every hand-over, so a link always ends in a letter or a name: a mail or a
+// chat program that leaves trailing punctuation out of a link keeps it whole.
 
 const DIGIT_0 = 0x30;
 const DIGIT_9 = 0x39;
 const LINE_END = 0x0a;
-const PREFIX = 'v1:';
+const LANGUAGES = ['pl', 'en'];
 
-export class SessionError extends Error {}
+// What is wrong with a fragment: `key` names the catalogue's sentence, `parameters` fill it.
+export class SessionError extends Error {
+  constructor(key, parameters = {}) {
+    super(key);
+    this.key = key;
+    this.parameters = parameters;
+  }
+}
 
 function isDigit(byte) {
   return byte >= DIGIT_0 && byte <= DIGIT_9;
 }
 
-// The fragment, without its '#', for chunks (Uint8Array[], each a hand-over) and ended (the
-// input was ended after them).
-export function encodeSession(chunks, ended) {
-  let text = PREFIX;
+function encodeHandOvers(chunks, ended) {
+  let text = '';
   for (const chunk of chunks) {
     const enter = chunk.length > 0 && chunk[chunk.length - 1] === LINE_END;
     const body = enter ? chunk.subarray(0, chunk.length - 1) : chunk;
@@ -44,30 +55,33 @@ export function encodeSession(chunks, ended) {
   return ended ? `${text}e` : text;
 }
 
-// The session a fragment (without its '#') holds: { chunks, ended }. An empty fragment is an
-// empty session; anything else that is not this encoding throws a SessionError whose message
-// says, for the learner, what is wrong.
-export function decodeSession(fragment) {
-  if (fragment === '') return { chunks: [], ended: false };
-  if (!fragment.startsWith(PREFIX)) {
-    if (/^v\d+:/.test(fragment)) {
-      throw new SessionError(`Zapis sesji w adresie ma wersję ${fragment.split(':')[0]}, ` +
-                             'której ta strona nie zna.');
-    }
-    throw new SessionError('Adres kończy się tekstem, który nie jest zapisem sesji.');
-  }
-  const damaged = (at, what) => new SessionError(
-    `Zapis sesji w adresie jest uszkodzony: ${what} (znak ${at + 1} po „#”).`);
+// The fragment, without its '#', for chunks (Uint8Array[], each a hand-over), ended (the input
+// was ended after them), and where given the language and the exercise.
+export function encodeSession(chunks, ended, { language = null, exercise = null } = {}) {
+  const handOvers = encodeHandOvers(chunks, ended);
+  if (language === null && exercise === null) return `v1:${handOvers}`;
+  const fields = [];
+  if (language !== null) fields.push(`l=${language}`);
+  if (exercise !== null) fields.push(`t=${exercise}`);
+  fields.push(`s=${handOvers}`);
+  return `v2:${fields.join(';')}`;
+}
+
+// The hand-overs of a fragment's session part; `offset` is where it starts in the fragment,
+// for the place a message names.
+function decodeHandOvers(text, offset) {
+  const damaged = (at, key, parameters = {}) =>
+    new SessionError(key, { at: offset + at + 1, ...parameters });
   const chunks = [];
   let ended = false;
   let bytes = [];
-  for (let at = PREFIX.length; at < fragment.length; at += 1) {
-    const sign = fragment[at];
-    if (ended) throw damaged(at, 'coś po znaku końca danych „e”');
+  for (let at = 0; at < text.length; at += 1) {
+    const sign = text[at];
+    if (ended) throw damaged(at, 'session.afterEnd');
     if (sign >= '0' && sign <= '9') {
       bytes.push(sign.charCodeAt(0));
-    } else if (sign === '%' && /^[0-9A-Fa-f]{2}$/.test(fragment.substr(at + 1, 2))) {
-      bytes.push(parseInt(fragment.substr(at + 1, 2), 16));
+    } else if (sign === '%' && /^[0-9A-Fa-f]{2}$/.test(text.substr(at + 1, 2))) {
+      bytes.push(parseInt(text.substr(at + 1, 2), 16));
       at += 2;
     } else if (sign === 'n') {
       bytes.push(LINE_END);
@@ -79,9 +93,43 @@ export function decodeSession(fragment) {
     } else if (sign === 'e' && bytes.length === 0) {
       ended = true;
     } else {
-      throw damaged(at, `nieoczekiwany znak „${sign}”`);
+      throw damaged(at, 'session.unexpected', { sign });
     }
   }
-  if (bytes.length > 0) throw damaged(fragment.length - 1, 'ostatnie dane bez zakończenia');
+  if (bytes.length > 0) throw damaged(text.length - 1, 'session.unended');
   return { chunks, ended };
+}
+
+// What a fragment (without its '#') holds: { chunks, ended, language, exercise }, the last two
+// null where it does not name them. An empty fragment is an empty session; anything else that
+// is not this encoding throws a SessionError.
+export function decodeSession(fragment) {
+  const session = { chunks: [], ended: false, language: null, exercise: null };
+  if (fragment === '') return session;
+  if (fragment.startsWith('v1:')) return { ...session, ...decodeHandOvers(fragment.slice(3), 3) };
+  if (!fragment.startsWith('v2:')) {
+    if (/^v\d+:/.test(fragment)) {
+      throw new SessionError('session.unknownVersion', { version: fragment.split(':')[0] });
+    }
+    throw new SessionError('session.notSession');
+  }
+  const seen = new Set();
+  let offset = 3;
+  for (const field of fragment.slice(3).split(';')) {
+    const [, name, value] = field.match(/^([a-z])=(.*)$/s) ?? [];
+    if (name === undefined || seen.has(name)) throw new SessionError('session.badField', { field });
+    seen.add(name);
+    if (name === 's') {
+      Object.assign(session, decodeHandOvers(value, offset + 2));
+    } else if (name === 'l') {
+      if (!LANGUAGES.includes(value)) throw new SessionError('session.badLanguage', { language: value });
+      session.language = value;
+    } else if (name === 't' && /^[A-Za-z0-9.-]+$/.test(value)) {
+      session.exercise = value;
+    } else {
+      throw new SessionError('session.badField', { field });
+    }
+    offset += field.length + 1;
+  }
+  return session;
 }

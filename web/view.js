@@ -15,12 +15,29 @@
 // scrolls, with every fifth number where the others would touch.
 //
 // createView() -> view
-//   view.draw(model)   draws explain()'s model: { now, sections }
+//   view.draw(model, say)  draws explain()'s model: { now, sections }; say (language.js) gives
+//                      the view's own words (the heads of the figures, the chart's, the panel's)
 //   view.reveal()      scrolls the latest step into sight (the view pane was just shown)
 //   view.fail(text)    says, where the view says where the run stands, why there is no run
 import { why } from './explain.js';
-import { CODE_LENGTH, PARITY_LENGTH } from './program.js';
+import { CODE_LENGTH, INFORMATION_LENGTH, MESSAGES, PARITY_LENGTH } from './program.js';
 import { WINDOW_FIRST, WINDOW_LAST } from './steps.js';
+
+// The kinds of line the program prints, as named in program.js, that the gloss explains.
+const GLOSSED_LINES = ['informationPrompt', 'codeVector', 'errorPrompt', 'received',
+  'receivedSyndrome', 'weight', 'noCorrection', 'correctionStart', 'shifted', 'shiftedSyndrome',
+  'pause', 'uncorrectable', 'corrected', 'transmitted', 'closing'];
+
+// A kind of line as the program prints it, without its number (but the prompt's 21) and with
+// " / " where it runs over two lines.
+function printedLabel(key) {
+  const text = MESSAGES[key].replace('%d', key === 'informationPrompt' ? INFORMATION_LENGTH : '');
+  return text.trim().replace(/\n/g, ' / ');
+}
+
+// The language of the drawing under way: its sentences come with the model; the view's own
+// words it asks for.
+let say = null;
 
 const SVG = 'http://www.w3.org/2000/svg';
 
@@ -35,9 +52,9 @@ function make(tag, attributes = {}, ...children) {
   return element;
 }
 
-// Text in which "^{...}" is a superscript.
+// Text in which "^(...)" is a superscript.
 function richText(text) {
-  return text.split(/\^\{([^}]*)\}/).map((piece, i) => (i % 2 ? make('sup', {}, piece) : piece));
+  return text.split(/\^\(([^)]*)\)/).map((piece, i) => (i % 2 ? make('sup', {}, piece) : piece));
 }
 
 const dataAttributes = (data = {}) => Object.fromEntries(Object.entries(data)
@@ -64,10 +81,10 @@ function tableHead() {
   const bands = make('div', { role: 'row', class: 'bands' }, cell({}),
     make('span', { role: 'columnheader', 'aria-colspan': WINDOW_FIRST,
       style: `grid-column: span ${WINDOW_FIRST}` },
-    `informacja 0–${WINDOW_FIRST - 1}`),
+    say('figure.information', { last: WINDOW_FIRST - 1 })),
     make('span', { role: 'columnheader', 'aria-colspan': PARITY_LENGTH, class: 'window',
       style: `grid-column: span ${PARITY_LENGTH}` },
-    `okno ${WINDOW_FIRST}–${WINDOW_LAST}`),
+    say('figure.window', { first: WINDOW_FIRST, last: WINDOW_LAST })),
     cell({}));
   const ruler = make('div', { role: 'row', class: 'ruler' }, cell({}));
   for (let p = 0; p < CODE_LENGTH; p += 1) {
@@ -169,7 +186,7 @@ function buildChart({ threshold, limit }) {
   // The axis's name under its numbers, not beside the last one, where "22 k" would read as
   // a number.
   chart.append(svg('text', { x: x(limit / 2), y: y(0) + 29, 'text-anchor': 'middle' },
-    'przesunięcie k'),
+    say('chart.axis')),
     svg('polyline', { class: 'weights' }), svg('g'));
   return chart;
 }
@@ -185,8 +202,7 @@ function buildPoint({ shift, weight, last, threshold }) {
 
 function updateChart(chart, { points, threshold }) {
   const weights = points.map((p) => p.weight).join(', ');
-  chart.setAttribute('aria-label', 'Waga syndromu: odebrany ciąg, potem kolejne przesunięcia: ' +
-    `${weights}. Próg: ${threshold}.`);
+  chart.setAttribute('aria-label', say('chart.label', { weights, threshold }));
   chart.querySelector('polyline').setAttribute('points',
     points.map((p) => `${chartX(p.shift)},${chartY(p.weight)}`).join(' '));
   const marks = points.map((p, i) => ({ ...p, last: i === points.length - 1, threshold }));
@@ -216,7 +232,7 @@ function reconcile(container, items, keyOf, build, update = null) {
 // A figure or the chart is kept and updated; a paragraph is replaced when its text changes.
 function partKey(part) {
   if (part.figure) return `figure ${part.figure.caption}`;
-  if (part.chart) return 'chart';
+  if (part.chart) return `chart ${say('chart.axis')}`;
   return JSON.stringify(part);
 }
 
@@ -227,7 +243,7 @@ function buildPart(part) {
     ...richText(part.text));
   if (part.why) {
     paragraph.append(' ', make('button', { type: 'button', class: 'why', 'data-why': part.why,
-      'aria-describedby': `${part.why}-title` }, 'Dlaczego?'));
+      'aria-describedby': `${part.why}-title` }, say('why.link')));
   }
   return paragraph;
 }
@@ -266,13 +282,25 @@ export function createView() {
   const now = document.getElementById('view-now');
   const steps = document.getElementById('view-steps');
   const panel = document.getElementById('why');
+  const gloss = document.getElementById('gloss');
+  let drawnIn = null; // the language the panel and the gloss are in
 
-  // The panel "why and how far", drawn once, closed.
-  const { title, points } = why();
-  panel.replaceChildren(make('summary', {}, title), ...points.map((point) => make('section',
-    { id: point.id, tabindex: '-1', 'aria-labelledby': `${point.id}-title` },
-    make('h3', { id: `${point.id}-title` }, point.title),
-    ...point.paragraphs.map((text) => make('p', {}, ...richText(text))))));
+  // The panel "why and how far", and in a language other than the program's the meaning of
+  // each line the program prints (the lines themselves are Polish, marked lang="pl").
+  function drawPanels() {
+    const { title, points } = why(say);
+    panel.replaceChildren(make('summary', {}, title), ...points.map((point) => make('section',
+      { id: point.id, tabindex: '-1', 'aria-labelledby': `${point.id}-title` },
+      make('h3', { id: `${point.id}-title` }, point.title),
+      ...point.paragraphs.map((text) => make('p', {}, ...richText(text))))));
+    const polish = document.documentElement.lang === 'pl';
+    gloss.hidden = polish;
+    if (polish) return;
+    gloss.replaceChildren(make('summary', {}, say('gloss.title')), make('p', {},
+      say('gloss.intro')), make('dl', {}, ...GLOSSED_LINES.flatMap((key) => [
+      make('dt', { lang: 'pl' }, printedLabel(key)),
+      make('dd', {}, say(`gloss.${key}`))])));
+  }
   // "Dlaczego?" opens the panel at its point and moves the reader there. (Not a link to
   // "#id": the address's fragment holds the session.)
   view.addEventListener('click', (event) => {
@@ -331,7 +359,13 @@ export function createView() {
     }
   }
 
-  function draw(model) {
+  function draw(model, speaker) {
+    say = speaker;
+    const language = document.documentElement.lang;
+    if (drawnIn !== language) {
+      drawPanels();
+      drawnIn = language;
+    }
     now.textContent = model.now;
     now.classList.remove('error');
     reconcile(steps, model.sections, (section) => section.id, buildSection, updateSection);

@@ -77,7 +77,8 @@ async function newPage(scheme) {
 }
 
 // Opens a page and waits for its first screen; returns it with helpers that type and read.
-async function open(url, viewport = desktop, scheme = 'light') {
+// The reader's languages are Polish (the page's default) unless `languages` says otherwise.
+async function open(url, viewport = desktop, scheme = 'light', languages = ['pl-PL', 'pl']) {
   const page = await newPage(scheme);
   assert.equal(await page.evaluate(() => matchMedia('(prefers-color-scheme: dark)').matches),
                scheme === 'dark');
@@ -87,7 +88,8 @@ async function open(url, viewport = desktop, scheme = 'light') {
   page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
   page.on('pageerror', (error) => errors.push(String(error)));
   page.on('requestfailed', (request) => errors.push(`failed: ${request.url()}`));
-  await page.evaluateOnNewDocument(() => {
+  await page.evaluateOnNewDocument((preferred) => {
+    Object.defineProperty(navigator, 'languages', { get: () => preferred });
     // The clipboard, as the page's "Kopiuj link" sees it.
     Object.defineProperty(navigator, 'clipboard', {
       value: { writeText: async (text) => { window.copied = text; } },
@@ -105,7 +107,7 @@ async function open(url, viewport = desktop, scheme = 'light') {
         event.preventDefault();
       }
     }, true);
-  });
+  }, languages);
   await page.goto(url);
   const runs = () => page.evaluate(() => Number(document.body.dataset.runs || 0));
   const waitForRuns = (n) => page.waitForFunction(
@@ -667,6 +669,68 @@ test('the print layout: the terminal\'s text dark on light, the explanation afte
   await page.close();
 });
 
+// The page in English: chosen by the reader's languages, switched with "PL / EN" without
+// touching the terminal's text, remembered and carried in the link; no Polish is left but the
+// program's own output and the lines the gloss names; lang follows; axe finds nothing.
+const POLISH = /[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]|\b(nie|jest|się|czeka|pozycj\w*|ciąg\w*|słow\w*|wzorzec)\b/;
+test('the page in English, and the switch between the languages', async () => {
+  const session = `#v1:${'0'.repeat(21)}n1101n${'n'.repeat(13)}`; // miscorrected at 14
+  const english = await open(`${address}${session}`, desktop, 'light', ['en-GB', 'pl']);
+  const { page, errors, screen, fragment, waitForRuns, runs } = english;
+  const polishScreen = await screen();
+  assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
+  assert.equal(await page.$eval('#step', (button) => button.textContent), 'Next (Enter)');
+  // Everything opened: the panel, the gloss; then every text but the program's.
+  await page.evaluate(() => {
+    for (const details of document.querySelectorAll('details')) details.open = true;
+  });
+  const leftover = await page.evaluate((pattern) => {
+    const polish = new RegExp(pattern.source, pattern.flags);
+    const found = [];
+    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+      const skip = node.parentElement.closest('#output, #line, [lang="pl"], noscript, script');
+      if (!skip && polish.test(node.textContent)) found.push(node.textContent.slice(0, 60));
+    }
+    for (const element of document.querySelectorAll('[aria-label], [title]')) {
+      const text = `${element.getAttribute('aria-label') ?? ''} ${element.title}`;
+      if (!element.closest('[lang="pl"]') && polish.test(text)) found.push(text);
+    }
+    return found;
+  }, { source: POLISH.source, flags: POLISH.flags });
+  assert.deepEqual(leftover, []);
+  assert.ok(await page.$('#gloss dt[lang="pl"]'), 'the gloss names the program\'s lines');
+  assert.deepEqual(await accessibilityViolations(page), [], 'English');
+  // The switch: Polish at once, the terminal's text the same, the language in the link.
+  const before = await runs();
+  await page.click('#language-pl');
+  assert.equal(await page.evaluate(() => document.documentElement.lang), 'pl');
+  assert.equal(await page.$eval('#step', (button) => button.textContent), 'Dalej (Enter)');
+  assert.equal(await screen(), polishScreen);
+  assert.equal(await runs(), before, 'no new run of the program');
+  assert.equal(await fragment(), session.replace('#v1:', '#v2:l=pl;s='));
+  assert.deepEqual(await accessibilityViolations(page), [], 'Polish');
+  await page.click('#language-en');
+  const link = page.url();
+  assert.match(link, /#v2:l=en;s=/);
+  // The link in a page whose reader prefers Polish: English, the same screen.
+  const elsewhere = await open(link, phone);
+  assert.equal(await elsewhere.page.evaluate(() => document.documentElement.lang), 'en');
+  assert.equal(await elsewhere.screen(), polishScreen);
+  await elsewhere.page.close();
+  // The choice is remembered: a plain address, after a reload, is English too.
+  await page.goto(address);
+  await waitForRuns(1);
+  assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
+  await page.evaluate(() => localStorage.removeItem('bch.v1.language'));
+  assert.deepEqual(errors, []);
+  await page.close();
+  // A reader who prefers Polish gets Polish.
+  const polish = await open(address, desktop, 'light', ['pl', 'en']);
+  assert.equal(await polish.page.evaluate(() => document.documentElement.lang), 'pl');
+  await polish.page.close();
+});
+
 // Small sessions, each in a fresh page: what is typed, and what the screen must then show.
 const cases = [
   { name: 'Ctrl-D after a partial line hands it over; the next line is the error pattern',
@@ -793,7 +857,8 @@ test('the site opened from disk runs, or says to open bch.html: it never stays l
   const page = await browser.newPage();
   await page.goto(pathToFileURL(resolve(site, 'index.html')).href);
   await page.waitForFunction(() => document.body.dataset.runs === '1' ||
-    /otwórz plik bch\.html/.test(document.getElementById('status').textContent), { timeout: 10000 });
+    /(otwórz plik|open the file) bch\.html/.test(document.getElementById('status').textContent),
+  { timeout: 10000 });
   // The view says what the terminal says, not "loading".
   const [status, view] = await page.$$eval('#status, #view-now', (elements) => elements.map(
     (element) => element.textContent));

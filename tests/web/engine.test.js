@@ -97,13 +97,19 @@ const sessions = [
   { fragment: 'v1:10%2001nne', chunks: ['10 01\n', '\n'], ended: true },
   { fragment: 'v1:1%20d11nn', chunks: ['1 ', '11\n', '\n'], ended: false },
   { fragment: 'v1:%C4%85%0D%25n%78%3Ad', chunks: ['\u0105\r%\n', 'x:'], ended: false },
+  { fragment: 'v2:l=en;s=10%2001nne', chunks: ['10 01\n', '\n'], ended: true, language: 'en' },
+  { fragment: 'v2:l=pl;t=trap-5;s=1n', chunks: ['1\n'], ended: false, language: 'pl',
+    exercise: 'trap-5' },
+  { fragment: 'v2:t=read.3;s=', chunks: [], ended: false, exercise: 'read.3' },
 ];
 test('session fragments: known encodings both ways', () => {
-  for (const { fragment, chunks, ended } of sessions) {
-    assert.equal(encodeSession(chunks.map(bytes), ended), fragment);
-    assert.deepEqual(decodeSession(fragment), { chunks: chunks.map(bytes), ended });
+  for (const { fragment, chunks, ended, language = null, exercise = null } of sessions) {
+    assert.equal(encodeSession(chunks.map(bytes), ended, { language, exercise }), fragment);
+    assert.deepEqual(decodeSession(fragment),
+      { chunks: chunks.map(bytes), ended, language, exercise });
   }
-  assert.deepEqual(decodeSession(''), { chunks: [], ended: false });
+  assert.deepEqual(decodeSession(''), { chunks: [], ended: false, language: null, exercise: null });
+  assert.deepEqual(decodeSession('v2:s=1n;l=en'), decodeSession('v2:l=en;s=1n'));
   assert.deepEqual(decodeSession('v1:%c4%85n'), decodeSession('v1:%C4%85n'));
 });
 test('session fragments: every byte, in a line, in a part of a line and alone', () => {
@@ -111,12 +117,15 @@ test('session fragments: every byte, in a line, in a part of a line and alone', 
     const chunks = [[byte, 0x0a], [0x31, byte], [byte]].map((list) => Uint8Array.from(list));
     const fragment = encodeSession(chunks, true);
     assert.match(fragment, /^v1:[0-9A-F%nde]*e$/);
-    assert.deepEqual(decodeSession(fragment), { chunks, ended: true }, `byte ${byte}`);
+    assert.deepEqual(decodeSession(fragment), { chunks, ended: true, language: null,
+      exercise: null }, `byte ${byte}`);
   }
 });
 test('session fragments: damaged or foreign ones are refused', () => {
   for (const fragment of ['top', 'v2:1n', 'V1:1n', 'v1', 'v1:1', 'v1:1n%', 'v1:%4n', 'v1:%zzn',
-                          'v1:xn', 'v1:d', 'v1:1nd', 'v1:en', 'v1:ee', 'v1:1e', 'v1:1n1n ']) {
+                          'v1:xn', 'v1:d', 'v1:1nd', 'v1:en', 'v1:ee', 'v1:1e', 'v1:1n1n ',
+                          'v2:l=de;s=1n', 'v2:x=1;s=1n', 'v2:l=en;l=pl', 'v2:s=1n;s=1n',
+                          'v2:t=a b;s=1n', 'v2:s=1x', 'v3:1n']) {
     assert.throws(() => decodeSession(fragment), SessionError, fragment);
   }
 });

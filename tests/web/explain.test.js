@@ -3,15 +3,19 @@
 // the positions the reader found, and never prints a value it does not have. Named runs: the
 // verdicts, outcomes and spans a teacher would state. And every single, double and triple
 // error on one word, run through the real program (bch.wasm under Node): each fact a part of
-// the view states (its data attributes) is checked against where the errors really stand.
+// the view states (its data attributes) is checked against where the errors really stand, in
+// Polish and in English alike: the two say the same facts.
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
 import { runProgram } from '../../web/engine.js';
 import { explain } from '../../web/explain.js';
+import { speaker } from '../../web/language.js';
 import { readSteps } from '../../web/steps.js';
 
+const polish = speaker('pl');
+const english = speaker('en');
 const folder = new URL('../transcripts/common/', import.meta.url);
 const names = readdirSync(folder).filter((f) => f.endsWith('.in')).map((f) => f.slice(0, -3));
 const load = (name) => ({
@@ -50,7 +54,7 @@ test('every transcript cut at every line end: sections follow the facts, marks f
     for (const cut of [0, ...ends]) {
       const steps = readSteps(output.subarray(0, cut), input);
       const where = `${name} cut at ${cut}`;
-      const { sections, rows, texts } = facts(explain(steps, cut === output.length));
+      const { sections, rows, texts } = facts(explain(steps, cut === output.length, polish));
       const expected = [['encoding', steps.codeVector], ['error', steps.rotations.length > 0],
         ['syndrome', steps.rotations[0]?.weight != null], ['rotations', steps.rotations.length > 1],
         ['trapped', steps.rotations.slice(1).some((r) => r.trapped)], ['result', steps.outcome]]
@@ -94,7 +98,8 @@ const KNOWN = {
 test('named transcripts: verdicts, outcomes, spans and marks', () => {
   for (const [name, expected] of Object.entries(KNOWN)) {
     const { input, output } = load(name);
-    const { sections, data, rows, texts } = facts(explain(readSteps(output, input), true));
+    const { sections, data, rows, texts } = facts(explain(readSteps(output, input), true,
+      polish));
     const { marks = {}, says, unsaid, sections: count, ...attributes } = expected;
     for (const [key, value] of Object.entries(attributes)) {
       assert.equal(data[key], value, `${name}: ${key}`);
@@ -149,7 +154,12 @@ test('every single, double and triple error on one word, and five errors: each c
     const s = await session(information, errors);
     const where = `errors at ${errors}`;
     const n = errors.length;
-    const parts = explain(s, true).sections.flatMap((section) => section.parts
+    // The facts of every part, and of every row of every figure, in both languages.
+    const [inPolish, inEnglish] = [polish, english].map((say) => explain(s, true, say));
+    const factsOf = (model) => model.sections.map((section) => [section.id, section.parts.map(
+      (part) => [part.data ?? null, part.why ?? null, part.figure?.rows ?? null])]);
+    assert.deepEqual(factsOf(inEnglish), factsOf(inPolish), `${where}: English and Polish`);
+    const parts = inPolish.sections.flatMap((section) => section.parts
       .filter((part) => part.data).map((part) => ({ section, data: part.data })));
     const data = Object.assign({}, ...parts.map((part) => part.data));
     assert.deepEqual(numbers(data.errors), errors, where);

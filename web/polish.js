@@ -1,0 +1,356 @@
+// Every text of the page in Polish (see language.js for the form of an entry). The program's
+// own output is not here: it is the program's, byte for byte, and stays Polish in every
+// language. "x^(10)" is a superscript.
+export const polish = {
+  // --- The page around the terminal -------------------------------------------------------
+  'page.title': 'Kod BCH(31,21)',
+  'page.heading': 'Kod BCH(31,21): program w terminalu i objaśnienia',
+  'page.noScript': 'Ta strona uruchamia program w przeglądarce i potrzebuje do tego ' +
+    'JavaScriptu: włącz go i wczytaj stronę ponownie.',
+  'languages.label': 'Język strony',
+  'languages.pl': 'polski',
+  'languages.en': 'angielski',
+  'panes.label': 'Widok',
+  'panes.terminal': 'Terminal',
+  'panes.view': 'Objaśnienia',
+  'terminal.label': 'Terminal',
+  'terminal.line': 'Wiersz wpisywany do programu',
+  'terminal.hint': 'Enter wysyła wpisany wiersz do programu. „Zakończ dane” (Ctrl-D) wysyła ' +
+    'wiersz bez znaku końca wiersza, a na pustym wierszu kończy dane wejściowe. Adres strony ' +
+    'zapamiętuje sesję: „Kopiuj link” pozwala do niej wrócić.',
+  'button.endInput': 'Zakończ dane (Ctrl-D)',
+  'button.copyLink': 'Kopiuj link',
+  'button.newRun': 'Nowe uruchomienie',
+  'button.step': 'Dalej (Enter)',
+  'button.toEnd': 'Do końca',
+  'button.takeBack': 'Cofnij',
+  'button.redo': 'Ponów',
+  'button.save': 'Zapisz przebieg',
+  'save.fileName': 'bch-przebieg.txt',
+  'status.loading': 'Wczytywanie programu…',
+  'status.ended': 'Program zakończył działanie (kod wyjścia {code}). Przycisk „Nowe ' +
+    'uruchomienie” uruchamia go od nowa.',
+  'status.tooLong': 'Ta sesja jest za długa, by zapisać ją w adresie: link i ponowne ' +
+    'wczytanie strony jej nie odtworzą.',
+  'status.copied': 'Link do tej sesji jest w schowku.',
+  'status.notCopied': 'Nie udało się skopiować linku do schowka. Oto on: {link}',
+  'status.pageError': 'Błąd strony: {error}. Ekran może nie odpowiadać temu, co wypisałby ' +
+    'program.',
+  'status.notRepeated': 'nowe uruchomienie nie powtórzyło poprzedniego wyjścia programu',
+  'status.noProgram': 'Nie można wczytać programu bch.wasm ({error}). Strona musi być podana ' +
+    'przez serwer WWW (adres http://); z dysku działa plik bch.html.',
+  'session.unknownVersion': 'Zapis sesji w adresie ma wersję {version}, której ta strona nie ' +
+    'zna.',
+  'session.notSession': 'Adres kończy się tekstem, który nie jest zapisem sesji.',
+  'session.afterEnd': 'Zapis sesji w adresie jest uszkodzony: coś po znaku końca danych „e” ' +
+    '(znak {at} po „#”).',
+  'session.unexpected': 'Zapis sesji w adresie jest uszkodzony: nieoczekiwany znak „{sign}” ' +
+    '(znak {at} po „#”).',
+  'session.unended': 'Zapis sesji w adresie jest uszkodzony: ostatnie dane bez zakończenia ' +
+    '(znak {at} po „#”).',
+  'session.badField': 'Zapis w adresie jest uszkodzony: nieznane pole „{field}”.',
+  'session.badLanguage': 'Zapis w adresie jest uszkodzony: nieznany język „{language}”.',
+  'session.restart': 'Zaczynam od pustej sesji.',
+
+  // --- The view's head, legend and figures --------------------------------------------------
+  'view.title': 'Objaśnienia',
+  'legend.label': 'Oznaczenia',
+  'legend.error': 'błąd: ramka',
+  'legend.changed': 'bit zmieniany przez korekcję: podkreślenie',
+  'legend.window': 'okno: niebieskie tło kolumn',
+  'legend.nonBinary': 'wartość spoza 0 i 1: linia falista',
+  'legend.current': 'przesunięcie, po którym program czeka na Enter: wyróżniony numer',
+  'legend.trapped': 'przesunięcie, po którym waga spadła do 2: numer i waga w ramce',
+  'legend.chart': 'wykres: waga > 2 kółko, waga ≤ 2 kwadrat, próg 2 linia przerywana',
+  'figure.information': 'informacja 0–{last}',
+  'figure.window': 'okno {first}–{last}',
+  'chart.axis': 'przesunięcie k',
+  'chart.label': 'Waga syndromu: odebrany ciąg, potem kolejne przesunięcia: {weights}. ' +
+    'Próg: {threshold}.',
+  'why.link': 'Dlaczego?',
+  'gloss.title': 'Wiersze programu',
+  'gloss.intro': 'Program pisze po polsku, bez znaków diakrytycznych. Co znaczy każdy wiersz:',
+  'gloss.informationPrompt': 'podaj słowo do wysłania (21 znaków „0” lub „1”)',
+  'gloss.codeVector': 'zakodowany ciąg (wektor kodowy)',
+  'gloss.errorPrompt': 'podaj błąd wprowadzony do wektora kodowego',
+  'gloss.received': 'odebrany ciąg',
+  'gloss.receivedSyndrome': 'syndrom odebranego ciągu',
+  'gloss.weight': 'waga syndromu',
+  'gloss.noCorrection': 'w ciągu informacyjnym nie ma błędu: nie trzeba korekcji',
+  'gloss.correctionStart': 'w odebranym ciągu są błędy: zaczynam korekcję',
+  'gloss.shifted': 'przesunięty ciąg',
+  'gloss.shiftedSyndrome': 'syndrom (przesuniętego) ciągu odebranego',
+  'gloss.pause': 'naciśnij Enter',
+  'gloss.uncorrectable': 'ciągu nie da się skorygować',
+  'gloss.corrected': 'koniec korekcji; skorygowany ciąg',
+  'gloss.transmitted': 'nadany ciąg',
+  'gloss.closing': 'koniec programu',
+
+  // --- Where the run stands -------------------------------------------------------------------
+  'now.information': 'Program czeka na słowo informacyjne: 21 bitów, 0 lub 1.',
+  'now.error': 'Program czeka na wzorzec błędu: 31 bitów, 1 tam, gdzie ma być błąd (pierwszy ' +
+    'znak to pozycja 0).',
+  'now.rotation': 'Przesunięcie {shift}: program czeka na Enter.',
+  'now.closing': 'Koniec programu: czeka na ostatni Enter.',
+  'now.ended': 'Program zakończył działanie.',
+  'now.working': 'Program pracuje…',
+
+  // --- Values other than 0 and 1 ------------------------------------------------------------
+  'typed.character': '{position} („{character}” = {value})',
+  'typed.byte': '{position} (bajt {byte} = {value})',
+
+  // --- Encoding -------------------------------------------------------------------------------
+  'encoding.title': 'Kodowanie',
+  'encoding.parts': 'Słowo informacyjne i(x) to 21 bitów na pozycjach 0–20. Część kontrolna ' +
+    '({first}–{last}) to reszta z dzielenia i(x)·x^(10) przez g(x) = x^(10) + x^(9) + x^(8) + ' +
+    'x^(6) + x^(5) + x^(3) + 1.',
+  'encoding.positions': 'Pozycje liczymy od 0 z lewej: pozycja p to współczynnik przy x^(30−p).',
+  'encoding.caption': 'c: wektor kodowy, jak go wydrukował program.',
+  'encoding.default': 'Nie wpisano słowa: program wziął swoje słowo domyślne.',
+  'encoding.nonBinary': {
+    one: 'W słowie informacyjnym wpisano wartość spoza 0 i 1 na pozycji {values}. Program ' +
+      'bierze każdy znak jako liczbę (kod znaku − 48), koduje ją i drukuje w wektorze kodowym ' +
+      'tak, jak jest; widok pokazuje wydrukowane cyfry bez zmian i mówi tylko to, co z nich ' +
+      'wynika.',
+    other: 'W słowie informacyjnym wpisano wartości spoza 0 i 1 na pozycjach {values}. Program ' +
+      'bierze każdy znak jako liczbę (kod znaku − 48), koduje ją i drukuje w wektorze kodowym ' +
+      'tak, jak jest; widok pokazuje wydrukowane cyfry bez zmian i mówi tylko to, co z nich ' +
+      'wynika.',
+  },
+  'encoding.differs': 'Wpisane słowo nie zgadza się z początkiem wektora kodowego: widok ' +
+    'pokazuje tylko wydrukowane cyfry.',
+
+  // --- The error ------------------------------------------------------------------------------
+  'error.title': 'Błąd',
+  'error.caption': 'c: wektor kodowy; e: wektor błędu (wzorzec dopełniony zerami lub obcięty ' +
+    'do 31 znaków); r = c + e: odebrany ciąg.',
+  'error.noOnes': 'Wzorzec błędu nie ma jedynek.',
+  'error.ones': {
+    one: 'Jedynka wzorca błędu: pozycja {positions}.',
+    other: 'Jedynki wzorca błędu: pozycje {positions}.',
+  },
+  'error.nonBinary': {
+    one: 'We wzorcu błędu wpisano wartość spoza 0 i 1 na pozycji {values}. Wzorca program nie ' +
+      'drukuje: na każdej pozycji dodaje jego liczbę (kod znaku − 48) do wartości wektora ' +
+      'kodowego i bierze resztę z dzielenia (e + c + 2) przez 2, która ma znak dzielnej ' +
+      '(−3 + 0 + 2 daje −1). Wynik stoi w wierszu r; błędem jest każda pozycja, na której r ' +
+      'różni się od c.',
+    other: 'We wzorcu błędu wpisano wartości spoza 0 i 1 na pozycjach {values}. Wzorca program ' +
+      'nie drukuje: na każdej pozycji dodaje jego liczbę (kod znaku − 48) do wartości wektora ' +
+      'kodowego i bierze resztę z dzielenia (e + c + 2) przez 2, która ma znak dzielnej ' +
+      '(−3 + 0 + 2 daje −1). Wynik stoi w wierszu r; błędem jest każda pozycja, na której r ' +
+      'różni się od c.',
+  },
+  'error.unsplit': 'Tych wierszy nie da się jednoznacznie podzielić na 31 pozycji, więc widok ' +
+    'nie porównuje ich pozycja po pozycji.',
+  'error.same': 'Odebrany ciąg jest równy wektorowi kodowemu.',
+  'error.differs': {
+    one: 'Odebrany ciąg różni się od wektora kodowego na pozycji {positions}: 1 błąd.',
+    few: 'Odebrany ciąg różni się od wektora kodowego na pozycjach {positions}: {count} błędy.',
+    many: 'Odebrany ciąg różni się od wektora kodowego na pozycjach {positions}: {count} błędów.',
+    other: 'Odebrany ciąg różni się od wektora kodowego na pozycjach {positions}: {count} ' +
+      'błędu.',
+  },
+  'error.notUnderOnes': 'Różnice nie leżą dokładnie pod jedynkami wzorca: to skutek wartości ' +
+    'spoza 0 i 1, które program dodaje jak liczby.',
+
+  // --- The syndrome and its weight -------------------------------------------------------------
+  'syndrome.title': 'Syndrom i waga',
+  'syndrome.what': 'Syndrom to reszta z dzielenia r(x) przez g(x): 10 bitów, które stoją pod ' +
+    'oknem {first}–{last}. Jego waga to liczba jedynek.',
+  'syndrome.caption': 'r: odebrany ciąg; s: jego syndrom, pod pozycjami {first}–{last}.',
+  'syndrome.correction': 'Waga {weight} > 2: program zaczyna korekcję.',
+  'syndrome.correctionRule': 'Przy najwyżej dwóch błędach to znak błędu w części ' +
+    'informacyjnej: błędy stojące tylko w części kontrolnej mają syndrom równy wektorowi ' +
+    'błędu, o wadze najwyżej 2.',
+  'syndrome.noCorrection': 'Waga {weight} ≤ 2: program niczego nie poprawia.',
+  'syndrome.noCorrectionRule': 'Przy najwyżej dwóch błędach część informacyjna jest wtedy ' +
+    'bez błędu.',
+  'syndrome.ruleFails': 'Tu błędów jest {count}, więc ten warunek nie jest spełniony i ' +
+    'wniosek nie obowiązuje.',
+  'syndrome.parityOnly': {
+    one: 'Błąd stoi tylko w części kontrolnej (pozycja {positions}). Program go nie poprawia, ' +
+      'bo informacja dotarła cała.',
+    other: 'Błędy stoją tylko w części kontrolnej (pozycje {positions}). Program ich nie ' +
+      'poprawia, bo informacja dotarła cała.',
+  },
+  'syndrome.parityOnlyShown': {
+    one: 'Błąd stoi tylko w części kontrolnej (pozycja {positions}): syndrom jest równy ' +
+      'wektorowi błędu, jedynka pod błędem. Program go nie poprawia, bo informacja dotarła cała.',
+    other: 'Błędy stoją tylko w części kontrolnej (pozycje {positions}): syndrom jest równy ' +
+      'wektorowi błędu, jedynki pod błędami. Program ich nie poprawia, bo informacja dotarła ' +
+      'cała.',
+  },
+  'syndrome.missed': {
+    one: 'Odebrany ciąg różni się jednak od wektora kodowego w części informacyjnej (pozycja ' +
+      '{positions}).',
+    other: 'Odebrany ciąg różni się jednak od wektora kodowego w części informacyjnej ' +
+      '(pozycje {positions}).',
+  },
+  'syndrome.missedZero': 'Syndrom jest zerowy: odebrany ciąg jest słowem kodowym, innym niż ' +
+    'nadane, i błąd przeszedł niezauważony.',
+  'syndrome.missedLight': 'Syndrom nie jest zerowy, ale ma wagę {weight} ≤ 2, więc program ' +
+    'uznał, że błędy stoją tylko w części kontrolnej.',
+  'beyond.is': 'Błędów jest {count}, a kod gwarantuje poprawienie najwyżej dwóch.',
+  'beyond.was': 'Błędów było {count}, a kod gwarantuje poprawienie najwyżej dwóch.',
+
+  // --- Rotations -------------------------------------------------------------------------------
+  'rotations.title': 'Przesunięcia',
+  'rotations.cyclic': 'Kod jest cykliczny: przesunięcie cykliczne słowa kodowego jest słowem ' +
+    'kodowym, więc syndrom przesuniętego ciągu to syndrom przesuniętego wektora błędu. Każde ' +
+    'przesunięcie w prawo przenosi błąd z pozycji p na (p + 1) mod 31. Gdy wszystkie błędy ' +
+    'staną w oknie {first}–{last}, syndrom jest równy wektorowi błędu, a jego waga liczbie ' +
+    'błędów: przy najwyżej dwóch błędach najwyżej 2.',
+  'rotations.caption': 'Po lewej liczba przesunięć, pod każdym słowem jego syndrom, po prawej ' +
+    'waga w.',
+  'rotations.allInWindow': 'Po {shift}. przesunięciu wszystkie błędy ({count}) stoją w oknie: ' +
+    'syndrom jest równy wektorowi błędu i ma wagę {weight} > 2, bo błędów jest więcej niż dwa. ' +
+    'Program przesuwa dalej.',
+
+  // --- Where the weight fell -------------------------------------------------------------------
+  'trapped.unknownTitle': 'Waga najwyżej 2',
+  'trapped.unknown': 'Po {shift}. przesunięciu waga {weight} ≤ 2: program uznaje, że błędy ' +
+    'stoją w oknie, i doda syndrom do okna.',
+  'trapped.yesTitle': { one: 'Błąd wyłapany', other: 'Błędy wyłapane' },
+  'trapped.yes': {
+    one: 'Błąd wyłapany po {shift}. przesunięciu: waga {weight} ≤ 2.',
+    other: 'Błędy wyłapane po {shift}. przesunięciu: waga {weight} ≤ 2.',
+  },
+  'trapped.shown': {
+    one: 'Błąd stoi teraz w oknie (pozycja {positions}), więc syndrom jest tam równy ' +
+      'wektorowi błędu: jego jedynka stoi dokładnie pod błędem. Program doda syndrom do okna, ' +
+      'czyli zmieni ten bit.',
+    other: 'Wszystkie błędy stoją teraz w oknie (pozycje {positions}), więc syndrom jest tam ' +
+      'równy wektorowi błędu: jego jedynki stoją dokładnie pod błędami. Program doda syndrom do ' +
+      'okna, czyli zmieni te bity.',
+  },
+  'trapped.notShown': {
+    one: 'Błąd stoi w oknie (pozycja {positions}), ale syndrom nie jest równy wektorowi ' +
+      'błędu: to skutek wartości spoza 0 i 1.',
+    other: 'Błędy stoją w oknie (pozycje {positions}), ale syndrom nie jest równy wektorowi ' +
+      'błędu: to skutek wartości spoza 0 i 1.',
+  },
+  'trapped.noTitle': 'Waga spadła, błędy nie wyłapane',
+  'trapped.no': {
+    one: 'Po {shift}. przesunięciu waga spadła do {weight} ≤ 2, ale błąd nie stoi w oknie: ' +
+      'stoi na pozycji {positions}.',
+    other: 'Po {shift}. przesunięciu waga spadła do {weight} ≤ 2, ale nie wszystkie błędy ' +
+      'stoją w oknie: błędy stoją na pozycjach {positions}.',
+  },
+  'trapped.flipsNothing': 'Dodanie syndromu nie zmieni w oknie żadnego bitu.',
+  'trapped.flipsWrongly': {
+    one: 'Bit na pozycji {positions} program zmieni, choć stoi tam bez błędu.',
+    other: 'Bity na pozycjach {positions} program zmieni, choć stoją tam bez błędu.',
+  },
+  'trapped.fixes': {
+    one: 'Błąd na pozycji {positions} program poprawi.',
+    other: 'Błędy na pozycjach {positions} program poprawi.',
+  },
+  'trapped.leaves': {
+    one: 'Błąd na pozycji {positions} zostanie.',
+    other: 'Błędy na pozycjach {positions} zostaną.',
+  },
+  'trapped.beyond': 'Przy większej liczbie błędów waga ≤ 2 nie oznacza, że błędy stoją w oknie.',
+
+  // --- The result --------------------------------------------------------------------------------
+  'result.title': 'Wynik',
+  'result.back': {
+    one: 'Program dodał syndrom do okna i przesunął słowo jeszcze {count} raz, razem {total} ' +
+      'razy: słowo wróciło na swoje miejsce.',
+    few: 'Program dodał syndrom do okna i przesunął słowo jeszcze {count} razy, razem {total} ' +
+      'razy: słowo wróciło na swoje miejsce.',
+    many: 'Program dodał syndrom do okna i przesunął słowo jeszcze {count} razy, razem ' +
+      '{total} razy: słowo wróciło na swoje miejsce.',
+    other: 'Program dodał syndrom do okna i przesunął słowo jeszcze {count} razy, razem ' +
+      '{total} razy: słowo wróciło na swoje miejsce.',
+  },
+  'result.caption': 'r: odebrany ciąg; ĉ: skorygowany; c: nadany (wektor kodowy).',
+  'result.changedNone': 'Korekcja nie zmieniła żadnego bitu.',
+  'result.changed': {
+    one: 'Korekcja zmieniła bit na pozycji {positions}.',
+    other: 'Korekcja zmieniła bity na pozycjach {positions}.',
+  },
+  'result.matches': 'Skorygowany ciąg jest zgodny z nadanym: dekodowanie metodą wyłapywania ' +
+    'błędów odtworzyło nadane słowo.',
+  'result.wrong': {
+    one: 'Skorygowany ciąg różni się od nadanego na pozycji {positions}.',
+    other: 'Skorygowany ciąg różni się od nadanego na pozycjach {positions}.',
+  },
+  'result.differs': 'Skorygowany ciąg różni się od nadanego.',
+  'result.miscorrected': 'Dekoder doprowadził ciąg do innego słowa kodowego niż nadane: to ' +
+    'błędna korekcja, nie poprawienie.',
+  'result.transmittedNonBinary': {
+    one: 'Nadany ciąg ma na pozycji {positions} wartość spoza 0 i 1, której poprawianie bitów ' +
+      'nie odtworzy.',
+    other: 'Nadany ciąg ma na pozycjach {positions} wartości spoza 0 i 1, których poprawianie ' +
+      'bitów nie odtworzy.',
+  },
+  'uncorrectable.gaveUp': 'Po {shift}. przesunięciu waga wciąż > 2: dekoder metodą ' +
+    'wyłapywania błędów się poddał, a program napisał, że ciągu nie da się skorygować.',
+  'uncorrectable.allInWindow': 'Po {shift}. przesunięciu wszystkie błędy stały w oknie, ale ' +
+    'waga wynosiła {weight}: syndrom jest wtedy wektorem błędu, a błędów jest więcej niż dwa.',
+  'uncorrectable.decoder': {
+    one: 'Kod BCH(31,21) ma odległość minimalną d = 5 i poprawia każdy pojedynczy błąd: to ' +
+      'słowo da się poprawić, ale nie tym dekoderem. Dekoder algebraiczny (np. ' +
+      'Berlekampa–Masseya) by je poprawił.',
+    other: 'Kod BCH(31,21) ma odległość minimalną d = 5 i poprawia każde dwa błędy: to słowo ' +
+      'da się poprawić, ale nie tym dekoderem. Dekoder algebraiczny (np. Berlekampa–Masseya) ' +
+      'by je poprawił.',
+  },
+  'uncorrectable.caption': 'r: odebrany ciąg; ⟷: odcinek cykliczny, najkrótszy (po 30 jest 0), ' +
+    'który obejmuje wszystkie błędy.',
+  'uncorrectable.spanAt': {
+    one: 'Błąd na pozycji {positions} zajmuje odcinek cykliczny od {first} do {last}.',
+    other: 'Błędy na pozycjach {positions} zajmują odcinek cykliczny od {first} do {last}.',
+  },
+  'uncorrectable.spanLength': {
+    one: 'Ten odcinek ma {count} pozycję.',
+    few: 'Ten odcinek ma {count} pozycje.',
+    many: 'Ten odcinek ma {count} pozycji.',
+    other: 'Ten odcinek ma {count} pozycji.',
+  },
+  'uncorrectable.span': 'To więcej niż 10 pozycji okna: żadne przesunięcie nie zmieści ich w ' +
+    'nim naraz.',
+  'uncorrectable.leftWindow': 'Stały w oknie już w odebranym ciągu, a przesunięcia je z niego ' +
+    'wyprowadziły.',
+  'uncorrectable.rotations': 'Do okna weszłyby razem dopiero po {shift}. przesunięciu, a ' +
+    'program robi najwyżej {most} przesunięcia.',
+
+  // --- Why, and how far --------------------------------------------------------------------------
+  'why.title': 'Dlaczego i kiedy to działa',
+  'why-distance.title': 'Ile błędów poprawia kod',
+  'why-distance.1': 'Kod BCH(31,21) ma odległość minimalną d = 5: dwa różne słowa kodowe ' +
+    'różnią się na co najmniej pięciu pozycjach. Dlatego poprawia t = ⌊(d − 1)/2⌋ = 2 błędy: ' +
+    'słowo z najwyżej dwoma błędami leży bliżej nadanego słowa niż każdego innego.',
+  'why-cyclic.title': 'Dlaczego wolno przesuwać',
+  'why-cyclic.1': 'Kod jest cykliczny: przesunięcie cykliczne słowa kodowego jest znów słowem ' +
+    'kodowym. Przesunięty ciąg odebrany to przesunięte słowo kodowe plus przesunięty wektor ' +
+    'błędu, więc jego syndrom zależy tylko od przesuniętego wektora błędu.',
+  'why-window.title': 'Dlaczego waga ≤ 2 znaczy „błędy w oknie”',
+  'why-window.1': 'Gdy wszystkie błędy stoją w oknie {first}–{last}, wektor błędu e(x) ma ' +
+    'stopień mniejszy niż 10, jest więc swoją własną resztą z dzielenia przez g(x): syndrom ' +
+    'jest równy wektorowi błędu, a jego waga liczbie błędów.',
+  'why-window.2': 'Odwrotnie, przy najwyżej dwóch błędach waga syndromu ≤ 2 oznacza, że błędy ' +
+    'stoją w oknie. Gdyby nie stały, wektor błędu plus syndrom wpisany w okno byłby niezerowym ' +
+    'słowem kodowym (jego reszta z dzielenia przez g(x) to s + s = 0) o wadze najwyżej ' +
+    '2 + 2 = 4 < 5 = d, a takiego słowa nie ma.',
+  'why-limit.title': 'Granice tego dekodera',
+  'why-limit.1': 'Dekodowanie metodą wyłapywania błędów poprawia błędy tylko wtedy, gdy ' +
+    'wszystkie mieszczą się w odcinku cyklicznym najwyżej 10 kolejnych pozycji i któreś z ' +
+    '{most} przesunięć wprowadzi ten odcinek do okna. Pojedynczy błąd na pozycji p wchodzi do ' +
+    'okna po 21 − p przesunięciach, więc każdy zostaje poprawiony.',
+  'why-limit.2': 'Z 465 układów dwóch błędów 45 stoi w części kontrolnej i nie wymaga ' +
+    'korekcji, 198 dekoder poprawia, a 222 nie: 186 ma odcinek dłuższy niż 10, a 36 weszłoby ' +
+    'do okna dopiero po więcej niż {most} przesunięciach. Kod poprawia wszystkie 465; ten ' +
+    'dekoder 243.',
+  'why-algebraic.title': 'Dekodery, które poprawiają każde dwa błędy',
+  'why-algebraic.1': 'Dekodery algebraiczne kodów BCH (algorytm Berlekampa–Masseya z ' +
+    'procedurą Chiena albo rozwiązanie równania kwadratowego w GF(32)) obliczają syndromy S₁ ' +
+    'i S₃ jako wartości r(x) w pierwiastkach g(x) i wyznaczają z nich położenia błędów. ' +
+    'Poprawiają każdy układ najwyżej dwóch błędów, także tych, których wyłapywanie nie obejmie.',
+  'why-more.title': 'Więcej niż dwa błędy',
+  'why-more.1': 'Przy trzech i więcej błędach kod niczego nie gwarantuje. Waga ≤ 2 może się ' +
+    'wtedy pojawić, choć błędy nie stoją w oknie: dekoder zmienia wtedy ciąg w inne słowo ' +
+    'kodowe (błędna korekcja). Gdy błąd sam jest słowem kodowym, syndrom jest zerowy i błąd ' +
+    'przechodzi niezauważony.',
+};
