@@ -313,6 +313,112 @@ export const english = {
   'uncorrectable.rotations': 'They would enter the window together only after rotation ' +
     '{shift}, and the program makes at most {most} rotations.',
 
+  // --- Exercises ---------------------------------------------------------------------------------
+  'exercises.title': 'Exercises',
+  'exercises.tally': '{count} of {total} solved',
+  'exercises.intro': 'Choose an exercise and answer it by running the program: the page ' +
+    'judges every run by what the program printed.',
+  'exercises.solved': 'solved',
+  'progress.reset': 'The progress kept was damaged or in an unknown form: starting afresh.',
+  'exercise.unknown': 'The address names an exercise “{name}”, which does not exist.',
+  'exercise.damaged': 'The address names the exercise “{name}” in a wrong form.',
+  'exercise.pending': 'Run the program: the exercise judges every run.',
+  'exercise.missed': 'This run does not reach the goal. Try again (“Undo” or “New run”).',
+  'exercise.solved': 'Solved!',
+  'exercise.solvedBefore': 'This exercise is solved already; you may solve it again.',
+  'exercise.hintTitle': 'Hint',
+  'exercise.solutionTitle': 'Solution',
+  'exercise.again': 'New attempt',
+  'exercise.trap.title': 'An error trapped after k shifts',
+  'exercise.trap.goal': 'Type an error pattern with one error that the program traps after ' +
+    'exactly {k} rotations and corrects.',
+  'exercise.trap.hint': 'Each cyclic shift moves an error from position p to p + 1; the ' +
+    'window begins at position 21.',
+  'exercise.trap.solution': 'An error at position p enters the window after 21 − p rotations, ' +
+    'so for {k} rotations it stands at position {position}: the pattern {pattern} (a one at ' +
+    'position {position}).',
+  'exercise.two-corrected.title': 'Two errors the decoder corrects',
+  'exercise.two-corrected.goal': 'Type an error pattern with two errors that the program ' +
+    'corrects.',
+  'exercise.two-corrected.hint': 'Both errors must fit into the 10 positions of the window ' +
+    'together, and at least one must stand in the information part.',
+  'exercise.two-corrected.solution': 'For example errors at positions 17 and 19: the pattern ' +
+    '00000000000000000101. After 4 rotations they stand at 21 and 23 and the weight falls to 2.',
+  'exercise.two-beyond.title': 'Two errors beyond this decoder',
+  'exercise.two-beyond.goal': 'Type an error pattern with two errors that this decoder cannot ' +
+    'correct, although the code (d = 5) could.',
+  'exercise.two-beyond.hint': 'The decoder traps only errors within a cyclic burst of at most ' +
+    '10 positions that enters the window within 22 rotations.',
+  'exercise.two-beyond.solution': 'For example errors at positions 0 and 10 (the pattern ' +
+    '10000000001): their burst is 11 positions long. Or 0 and 29: they would enter the window ' +
+    'only after 23 rotations.',
+  'exercise.two-parity.title': 'Two errors, no correction',
+  'exercise.two-parity.goal': 'Type an error pattern with two errors after which the program ' +
+    'starts no correction.',
+  'exercise.two-parity.hint': 'Errors in the parity part alone are their own syndrome.',
+  'exercise.two-parity.solution': 'Two ones at positions 21–30, for example ' +
+    '0000000000000000000001000000001 (positions 21 and 30): syndrome 1000000001, weight 2.',
+  'exercise.three-parity.title': 'Three errors in the parity part',
+  'exercise.three-parity.goal': 'Type an error pattern with three errors in the parity part: ' +
+    'the information is whole, and still the program starts a correction.',
+  'exercise.three-parity.hint': 'Errors in the parity part are their own syndrome: as many ' +
+    'ones, so much weight.',
+  'exercise.three-parity.solution': 'Three ones at positions 21–30, for example ' +
+    '0000000000000000000001110000000: weight 3 > 2, so the program starts a correction though ' +
+    'the errors left the information alone. The rule “weight ≤ 2” assumes at most two errors.',
+  'exercise.miscorrect.title': 'A miscorrection',
+  'exercise.miscorrect.goal': 'Type an error pattern with three errors after which the program ' +
+    '“corrects” the word into a code word other than the one sent.',
+  'exercise.miscorrect.hint': 'Look for three errors close together in the information part, ' +
+    'and watch the chart of the weight.',
+  'exercise.miscorrect.solution': 'For example the word 000000000000000000000 and errors at ' +
+    'positions 0, 1 and 3 (the pattern 1101): after 14 rotations the weight falls to 2, and ' +
+    'the correction flips bits 7 and 15.',
+  'exercise.zero-parity.title': 'A zero parity part',
+  'exercise.zero-parity.goal': 'Type a nonzero information word whose parity part is all ' +
+    'zeros.',
+  'exercise.zero-parity.hint': 'The parity part is the remainder of i(x)·x^(10) divided by ' +
+    'g(x): when is it zero?',
+  'exercise.zero-parity.solution': 'When g(x) divides i(x), for example i(x) = g(x): the word ' +
+    '000000000011101101001 (the coefficients of g(x) at positions 10–20).',
+  'exercise.unseen.title': 'An unseen error',
+  'exercise.unseen.goal': 'Type a word and an error pattern after which the received word is ' +
+    'another code word: the syndrome is zero, though there are errors.',
+  'exercise.unseen.hint': 'The sum of two code words is a code word.',
+  'exercise.unseen.solution': 'The error pattern must itself be a nonzero code word, for ' +
+    'example the code vector of the word 1: 1000000000000000000001110110100.',
+  'exercise.predict.title': 'Predict the weight',
+  'exercise.predict.goal': 'Before each Enter during the correction, say whether after the ' +
+    'next rotation the weight will be at most 2. Solved after {goal} right predictions in one ' +
+    'run with no wrong one.',
+  'exercise.predict.hint': 'The weight falls to 2 when every error has entered the window ' +
+    '(with at most two errors). Follow in the explanation where the errors stand.',
+  'exercise.predict.solution': 'Type for example one error at position 10 (the pattern ' +
+    '00000000001): it enters the window after 11 rotations, so for 10 rotations the answer ' +
+    'is “no”, and at the 11th “yes”.',
+  'exercise.longest.title': 'The longest correction',
+  'exercise.longest.goal': 'Type an error pattern that the program corrects after the largest ' +
+    'possible number of rotations.',
+  'exercise.longest.hint': 'The program makes at most 22 rotations.',
+  'exercise.longest.solution': 'Errors at positions 0 and 30 (the pattern 1, 29 zeros, 1): ' +
+    'they enter the window together only after the 22nd rotation, the last one the program ' +
+    'makes.',
+  'exercise.read.title': 'Read the printout',
+  'exercise.read.goal': 'The program printed the code vector and the received word of the run ' +
+    'below. At which positions did the errors stand?',
+  'exercise.read.hint': 'Compare the two rows digit by digit; positions count from 0 at the ' +
+    'left.',
+  'exercise.read.solution': 'The errors stand where the received word differs from the code ' +
+    'vector: compare the digits of the same number in both rows.',
+  'predict.question': 'After rotation {shift}, will the weight be at most 2?',
+  'predict.yes': 'Yes, ≤ 2',
+  'predict.no': 'No, > 2',
+  'predict.score': 'Right: {right}, wrong: {wrong}. Best run: {best}.',
+  'read.loading': 'The program is working…',
+  'read.printed': 'The program printed:',
+  'read.label': 'Positions of the errors:',
+  'read.check': 'Check',
+
   // --- Why, and how far --------------------------------------------------------------------------
   'why.title': 'Why and how far it works',
   'why-distance.title': 'How many errors the code corrects',

@@ -23,8 +23,10 @@
 // measure "bch-view".
 import { runProgram, startsWith } from './engine.js';
 import { explain } from './explain.js';
+import { ExerciseError } from './exercises.js';
 import { LANGUAGES, chooseLanguage, speaker } from './language.js';
-import { MOST_ROTATIONS } from './program.js';
+import { createPractice } from './practice.js';
+import { MESSAGES, MOST_ROTATIONS } from './program.js';
 import { SessionError, decodeSession, encodeSession } from './session.js';
 import { WINDOW_FIRST, WINDOW_LAST, readSteps } from './steps.js';
 import { createTerminal } from './terminal.js';
@@ -59,6 +61,45 @@ let steps = null; // the run read into steps, for drawing it again in another la
 const waiting = () => run !== null && !run.exited;
 const terminal = createTerminal((more, end) => handOver(more, end));
 const view = createView();
+
+// --- The exercises ----------------------------------------------------------------------
+
+// Progress kept in the browser (progress.js says what the text holds).
+const PROGRESS_KEY = 'bch.v1.progress';
+const browserKeeper = {
+  load() {
+    try {
+      return localStorage.getItem(PROGRESS_KEY);
+    } catch {
+      return null;
+    }
+  },
+  save(text) {
+    try {
+      localStorage.setItem(PROGRESS_KEY, text);
+    } catch {
+      // Not kept beyond this page.
+    }
+  },
+};
+
+// The program's run on typed lines, each ended by Enter, and the lines it printed for the code
+// vector and the received word (the run an exercise shows to be read). Without the typed
+// words echoed, a printed line may follow a prompt on the same line: it begins at its label.
+async function runLines(lines) {
+  const typed = lines.map((line) => encoder.encode(`${line}\n`));
+  const result = await runProgram(program, typed, true);
+  const printed = new TextDecoder().decode(result.output).split('\n');
+  const from = (label) => {
+    const line = printed.find((text) => text.includes(label)) ?? '';
+    return line.slice(line.indexOf(label));
+  };
+  return { steps: readSteps(result.output, typed),
+    lines: [from(MESSAGES.codeVector), from(MESSAGES.received)] };
+}
+
+const practice = createPractice({ keeper: browserKeeper, runLines,
+  step: () => terminal.enter(), choose: () => keepInAddress() });
 
 // --- The language -----------------------------------------------------------------------
 
@@ -98,8 +139,12 @@ function applyLanguage() {
   }
   document.querySelector('.sample.band').textContent = `${WINDOW_FIRST}–${WINDOW_LAST}`;
   terminal.say(status.text(), status.isError);
-  if (steps) view.draw(explain(steps, run.exited, say), say);
-  else if (program === null && status.isError) view.fail(status.text());
+  if (steps) {
+    view.draw(explain(steps, run.exited, say), say);
+    practice.show(steps, say);
+  } else if (program === null && status.isError) {
+    view.fail(status.text());
+  }
 }
 
 function setLanguage(name, remember) {
@@ -124,7 +169,8 @@ function baseAddress() {
 }
 
 function fragment() {
-  const text = encodeSession(chunks, ended, { language: chosenLanguage });
+  const text = encodeSession(chunks, ended,
+    { language: chosenLanguage, exercise: practice.name() });
   return text === encodeSession([], false) ? '' : text;
 }
 
@@ -161,6 +207,7 @@ function showRun(nextChunks, nextEnded, result) {
   const started = performance.now();
   steps = readSteps(result.output, chunks);
   view.draw(explain(steps, result.exited, say), say);
+  practice.show(steps, say);
   enable(endInput, waiting());
   enable(copyLink, true);
   enable(newRun, true);
@@ -216,6 +263,14 @@ async function replay(text) {
   if (session.language !== null && session.language !== language) {
     setLanguage(session.language, false);
   }
+  // A link may name an exercise; a damaged or unknown one is said, and none is opened.
+  try {
+    practice.open(session.exercise);
+  } catch (error) {
+    if (!(error instanceof ExerciseError)) throw error;
+    problem ??= () => say(error.key, error.parameters);
+  }
+  practice.newRun();
   showRun(session.chunks, session.ended,
     await runProgram(program, session.chunks, session.ended));
   if (problem) tell(problem, true);
@@ -281,6 +336,7 @@ newRun.addEventListener('click', () => inTurn(async () => {
   if (chunks.length > 0 || ended) history.pushState(null, '', baseAddress());
   tell(() => '');
   undone = [];
+  practice.newRun();
   showRun([], false, await runProgram(program, [], false));
   terminal.focus();
 }));

@@ -316,6 +316,110 @@ export const polish = {
   'uncorrectable.rotations': 'Do okna weszłyby razem dopiero po {shift}. przesunięciu, a ' +
     'program robi najwyżej {most} przesunięcia.',
 
+  // --- Exercises ---------------------------------------------------------------------------------
+  'exercises.title': 'Zadania',
+  'exercises.tally': 'rozwiązane: {count} z {total}',
+  'exercises.intro': 'Wybierz zadanie i odpowiedz, uruchamiając program: strona ocenia każdy ' +
+    'przebieg po tym, co program wydrukował.',
+  'exercises.solved': 'rozwiązane',
+  'progress.reset': 'Zapisany postęp był uszkodzony albo w nieznanej postaci: zaczynam od nowa.',
+  'exercise.unknown': 'Adres wskazuje zadanie „{name}”, którego nie ma.',
+  'exercise.damaged': 'Adres wskazuje zadanie „{name}” w niewłaściwej postaci.',
+  'exercise.pending': 'Uruchom program: zadanie ocenia każdy przebieg.',
+  'exercise.missed': 'Ten przebieg nie spełnia celu. Spróbuj jeszcze raz („Cofnij” albo „Nowe ' +
+    'uruchomienie”).',
+  'exercise.solved': 'Rozwiązane!',
+  'exercise.solvedBefore': 'To zadanie jest już rozwiązane; możesz rozwiązać je jeszcze raz.',
+  'exercise.hintTitle': 'Wskazówka',
+  'exercise.solutionTitle': 'Rozwiązanie',
+  'exercise.again': 'Nowa próba',
+  'exercise.trap.title': 'Błąd wyłapany po k przesunięciach',
+  'exercise.trap.goal': 'Wpisz wzorzec z jednym błędem, który program wyłapie dokładnie po ' +
+    '{k}. przesunięciu i poprawi.',
+  'exercise.trap.hint': 'Każde przesunięcie przenosi błąd z pozycji p na p + 1; okno zaczyna ' +
+    'się na pozycji 21.',
+  'exercise.trap.solution': 'Błąd na pozycji p wchodzi do okna po 21 − p przesunięciach, więc ' +
+    'dla {k} przesunięć stoi na pozycji {position}: wzorzec {pattern} (jedynka na pozycji ' +
+    '{position}).',
+  'exercise.two-corrected.title': 'Dwa błędy, które dekoder poprawia',
+  'exercise.two-corrected.goal': 'Wpisz wzorzec z dwoma błędami, które program poprawi.',
+  'exercise.two-corrected.hint': 'Oba błędy muszą zmieścić się razem w oknie 10 pozycji, a ' +
+    'przynajmniej jeden musi stać w części informacyjnej.',
+  'exercise.two-corrected.solution': 'Na przykład błędy na pozycjach 17 i 19: wzorzec ' +
+    '00000000000000000101. Po 4 przesunięciach stoją na 21 i 23, waga spada do 2.',
+  'exercise.two-beyond.title': 'Dwa błędy poza zasięgiem dekodera',
+  'exercise.two-beyond.goal': 'Wpisz wzorzec z dwoma błędami, których ten dekoder nie poprawi, ' +
+    'choć kod (d = 5) mógłby.',
+  'exercise.two-beyond.hint': 'Dekoder wyłapuje tylko błędy w odcinku cyklicznym najwyżej 10 ' +
+    'pozycji, który wejdzie do okna w 22 przesunięciach.',
+  'exercise.two-beyond.solution': 'Na przykład błędy na pozycjach 0 i 10 (wzorzec ' +
+    '10000000001): odcinek ma 11 pozycji. Albo 0 i 29: weszłyby do okna dopiero po 23 ' +
+    'przesunięciach.',
+  'exercise.two-parity.title': 'Dwa błędy bez korekcji',
+  'exercise.two-parity.goal': 'Wpisz wzorzec z dwoma błędami, po których program nie zaczyna ' +
+    'korekcji.',
+  'exercise.two-parity.hint': 'Błędy w samej części kontrolnej są swoim syndromem.',
+  'exercise.two-parity.solution': 'Dwie jedynki na pozycjach 21–30, np. ' +
+    '0000000000000000000001000000001 (pozycje 21 i 30): syndrom 1000000001, waga 2.',
+  'exercise.three-parity.title': 'Trzy błędy w części kontrolnej',
+  'exercise.three-parity.goal': 'Wpisz wzorzec z trzema błędami w części kontrolnej: ' +
+    'informacja jest cała, a program i tak zaczyna korekcję.',
+  'exercise.three-parity.hint': 'Błędy w części kontrolnej są swoim syndromem: ile jedynek, ' +
+    'taka waga.',
+  'exercise.three-parity.solution': 'Trzy jedynki na pozycjach 21–30, np. ' +
+    '0000000000000000000001110000000: waga 3 > 2, więc program zaczyna korekcję, choć błędy ' +
+    'nie dotknęły informacji. Reguła „waga ≤ 2” zakłada najwyżej dwa błędy.',
+  'exercise.miscorrect.title': 'Błędna korekcja',
+  'exercise.miscorrect.goal': 'Wpisz wzorzec z trzema błędami, po których program „poprawi” ' +
+    'słowo w inne słowo kodowe niż nadane.',
+  'exercise.miscorrect.hint': 'Szukaj trzech błędów blisko siebie w części informacyjnej i ' +
+    'patrz na wykres wagi.',
+  'exercise.miscorrect.solution': 'Na przykład słowo 000000000000000000000 i błędy na ' +
+    'pozycjach 0, 1 i 3 (wzorzec 1101): po 14 przesunięciach waga spada do 2, a korekcja ' +
+    'zmienia bity 7 i 15.',
+  'exercise.zero-parity.title': 'Zerowa część kontrolna',
+  'exercise.zero-parity.goal': 'Wpisz niezerowe słowo informacyjne, którego część kontrolna ' +
+    'to same zera.',
+  'exercise.zero-parity.hint': 'Część kontrolna to reszta z dzielenia i(x)·x^(10) przez ' +
+    'g(x): kiedy jest zerowa?',
+  'exercise.zero-parity.solution': 'Gdy g(x) dzieli i(x), np. i(x) = g(x): słowo ' +
+    '000000000011101101001 (współczynniki g(x) na pozycjach 10–20).',
+  'exercise.unseen.title': 'Błąd niezauważony',
+  'exercise.unseen.goal': 'Wpisz słowo i wzorzec błędu, po których odebrany ciąg jest innym ' +
+    'słowem kodowym: syndrom zerowy, choć błędy są.',
+  'exercise.unseen.hint': 'Suma dwóch słów kodowych jest słowem kodowym.',
+  'exercise.unseen.solution': 'Wzorzec błędu musi sam być niezerowym słowem kodowym, np. ' +
+    'wektor kodowy słowa 1: 1000000000000000000001110110100.',
+  'exercise.predict.title': 'Przewiduj wagę',
+  'exercise.predict.goal': 'Przed każdym Enter w czasie korekcji powiedz, czy po następnym ' +
+    'przesunięciu waga będzie najwyżej 2. Rozwiązane po {goal} trafieniach w jednym ' +
+    'przebiegu bez pomyłki.',
+  'exercise.predict.hint': 'Waga spada do 2, gdy wszystkie błędy wejdą do okna (przy najwyżej ' +
+    'dwóch błędach). Śledź w objaśnieniach, gdzie stoją błędy.',
+  'exercise.predict.solution': 'Wpisz np. jeden błąd na pozycji 10 (wzorzec 00000000001): ' +
+    'wejdzie do okna po 11 przesunięciach, więc przez 10 przesunięć odpowiedź brzmi „nie”, ' +
+    'a przy 11. „tak”.',
+  'exercise.longest.title': 'Najdłuższa udana korekcja',
+  'exercise.longest.goal': 'Wpisz wzorzec błędu, który program poprawi po największej możliwej ' +
+    'liczbie przesunięć.',
+  'exercise.longest.hint': 'Program robi najwyżej 22 przesunięcia.',
+  'exercise.longest.solution': 'Błędy na pozycjach 0 i 30 (wzorzec 1, 29 zer i 1): do okna ' +
+    'wchodzą razem dopiero po 22. przesunięciu, ostatnim, jakie program robi.',
+  'exercise.read.title': 'Czytaj wydruk',
+  'exercise.read.goal': 'Program wydrukował wektor kodowy i odebrany ciąg przebiegu poniżej. ' +
+    'Na których pozycjach stały błędy?',
+  'exercise.read.hint': 'Porównaj oba wiersze cyfra po cyfrze; pozycje liczymy od 0 z lewej.',
+  'exercise.read.solution': 'Błędy stoją tam, gdzie odebrany ciąg różni się od wektora ' +
+    'kodowego: porównaj cyfry o tym samym numerze w obu wierszach.',
+  'predict.question': 'Czy po przesunięciu {shift} waga będzie najwyżej 2?',
+  'predict.yes': 'Tak, ≤ 2',
+  'predict.no': 'Nie, > 2',
+  'predict.score': 'Trafione: {right}, chybione: {wrong}. Najlepsza seria: {best}.',
+  'read.loading': 'Program pracuje…',
+  'read.printed': 'Program wydrukował:',
+  'read.label': 'Pozycje błędów:',
+  'read.check': 'Sprawdź',
+
   // --- Why, and how far --------------------------------------------------------------------------
   'why.title': 'Dlaczego i kiedy to działa',
   'why-distance.title': 'Ile błędów poprawia kod',

@@ -1,0 +1,49 @@
+// What a learner has done with the exercises: which are solved and the best score of right
+// predictions in one run. Kept as a short text, the same in the browser's localStorage (key
+// "bch.v1.progress") and in a learning platform's cmi.suspend_data (SCORM 1.2 keeps up to
+// 4096 characters there):
+//
+//   p1:SOLVED:BEST      p1 the version; SOLVED the ids solved, joined by '.', in the order of
+//                       the list; BEST a whole number
+//
+// "p1:trap.predict:6" is two exercises solved and six right predictions at best. A text that is
+// not this (damaged, another version, an unknown exercise) is refused with a ProgressError, and
+// the page starts afresh, saying so.
+//
+// score(progress) -> { raw, min, max }: the share of the exercises solved, in percent, as the
+// platform takes a score; PASSING_SCORE: the score from which the course is passed, which the
+// package's manifest states as its mastery score.
+import { EXERCISES } from './exercises.js';
+
+export const PASSING_SCORE = 70;
+const VERSION = 'p1';
+
+export class ProgressError extends Error {}
+
+export function emptyProgress() {
+  return { solved: [], bestPrediction: 0 };
+}
+
+export function encodeProgress({ solved, bestPrediction }) {
+  const ordered = EXERCISES.map(({ id }) => id).filter((id) => solved.includes(id));
+  return `${VERSION}:${ordered.join('.')}:${bestPrediction}`;
+}
+
+export function decodeProgress(text) {
+  const [, version, solved, best] = /^([a-z]\d+):([a-z.-]*):(\d{1,3})$/.exec(String(text)) ?? [];
+  if (version !== VERSION) throw new ProgressError(String(text).slice(0, 40));
+  const ids = solved === '' ? [] : solved.split('.');
+  const known = EXERCISES.map(({ id }) => id);
+  if (ids.some((id) => !known.includes(id)) || new Set(ids).size !== ids.length) {
+    throw new ProgressError(String(text).slice(0, 40));
+  }
+  return { solved: ids, bestPrediction: Number(best) };
+}
+
+export function score({ solved }) {
+  return { raw: Math.round((100 * solved.length) / EXERCISES.length), min: 0, max: 100 };
+}
+
+export function solve(progress, id) {
+  return progress.solved.includes(id) ? progress : { ...progress, solved: [...progress.solved, id] };
+}
