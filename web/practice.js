@@ -165,7 +165,8 @@ export function createPractice({ keeper, runLines, step, choose }) {
       make('p', { class: 'intro' }, say('exercises.intro')),
       make('ol', { class: 'exercise-list' }, ...EXERCISES.map(listItem)),
       ...(attempt ? [card()] : []));
-    panel.dataset.solved = progress.solved.join(' ');
+    panel.dataset.solved = EXERCISES.map(({ id }) => id)
+      .filter((id) => progress.solved.includes(id)).join(' ');
     panel.dataset.bestPrediction = String(progress.bestPrediction);
     drawQuestion();
   }

@@ -731,6 +731,55 @@ test('the page in English, and the switch between the languages', async () => {
   await polish.page.close();
 });
 
+// The exercises: three solved by typing, the solved ones kept over a reload, the exercise's link
+// opening it in a fresh page, axe with the list open; the progress is then cleared again.
+test('exercises: three solved by typing, kept over a reload, opened from a link', async () => {
+  const { page, errors, press, click, waitForRuns } = await open(address);
+  const exercise = () => page.$eval('#exercises .exercise', (card) => ({
+    name: card.dataset.exercise, verdict: card.dataset.verdict }));
+  const solved = () => page.$eval('#exercises', (panel) => panel.dataset.solved);
+  const attempt = async (id) => {
+    await page.click(`#exercises li[data-exercise="${id}"] button`);
+    return (await exercise()).name;
+  };
+  const zeros = (...ones) => [...'0'.repeat(31)].map((bit, p) => (ones.includes(p) ? '1' : bit))
+    .join('');
+  await attempt('two-parity');
+  await press(information);
+  await press(zeros(29, 30));
+  assert.deepEqual(await exercise(), { name: 'two-parity', verdict: 'solved' });
+  // A near miss first: a word whose parity part is not zero; then one whose is.
+  await attempt('zero-parity');
+  await click('#new-run');
+  await press('1');
+  assert.deepEqual(await exercise(), { name: 'zero-parity', verdict: 'missed' });
+  assert.ok(await page.$('#exercises .solution'), 'the worked solution, once attempted');
+  await click('#new-run');
+  await press('000000000011101101001');
+  assert.deepEqual(await exercise(), { name: 'zero-parity', verdict: 'solved' });
+  const trap = await attempt('trap');
+  const k = Number(trap.split('-')[1]);
+  await click('#new-run');
+  await press(information);
+  await press(zeros(21 - k));
+  await click('#to-end');
+  assert.deepEqual(await exercise(), { name: trap, verdict: 'solved' });
+  assert.equal(await solved(), 'trap two-parity zero-parity');
+  assert.deepEqual(await accessibilityViolations(page), [], 'the exercise list open');
+  const link = page.url();
+  assert.match(link, new RegExp(`#v2:t=${trap};s=`));
+  await page.reload();
+  await waitForRuns(1);
+  assert.equal(await solved(), 'trap two-parity zero-parity', 'kept over a reload');
+  const elsewhere = await open(link, phone);
+  assert.equal((await elsewhere.page.$eval('#exercises .exercise', (card) =>
+    card.dataset.exercise)), trap);
+  await elsewhere.page.close();
+  await page.evaluate(() => localStorage.removeItem('bch.v1.progress'));
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
 // Small sessions, each in a fresh page: what is typed, and what the screen must then show.
 const cases = [
   { name: 'Ctrl-D after a partial line hands it over; the next line is the error pattern',
@@ -795,6 +844,13 @@ const cases = [
       assert.equal(await fragment(), `#v1:0n${pattern}n${'n'.repeat(6)}`);
       assert.deepEqual(await page.$$eval('#step, #to-end, #redo', (buttons) => buttons.map(
         (button) => button.disabled)), [true, true, true]);
+    } },
+  { name: 'an unknown exercise in a link: a message, the session still shown',
+    fragment: '#v2:t=nope;s=1n', async run({ page, screen }) {
+      assert.ok((await screen()).includes('Zakodowany ciag (wektor kodowy): 1000'));
+      assert.match(await page.$eval('#status', (element) => element.textContent),
+        /zadanie „nope”/);
+      assert.equal(await page.$('#exercises .exercise'), null);
     } },
   { name: 'a damaged fragment: a message and an empty session', fragment: '#v1:10%2001x',
     async run({ page, screen, fragment }) {
