@@ -16,6 +16,7 @@
 //   practice.open(name, say)     the exercise a link names (or null); throws ExerciseError
 //   practice.name()              the exercise being attempted, as a link names it, or null
 //   practice.newRun()            a new run of the program: its predictions start afresh
+import { make } from './dom.js';
 import {
   EXERCISES, PREDICTIONS_TO_SOLVE, exerciseName, judge, newAttempt, parseExercise, readRun,
   scorePredictions, solution,
@@ -24,14 +25,6 @@ import {
   ProgressError, decodeProgress, emptyProgress, encodeProgress, solve,
 } from './progress.js';
 
-function make(tag, attributes = {}, ...children) {
-  const element = document.createElement(tag);
-  for (const [name, value] of Object.entries(attributes)) {
-    if (value !== null && value !== undefined && value !== false) element.setAttribute(name, value);
-  }
-  element.append(...children);
-  return element;
-}
 
 export function createPractice({ keeper, runLines, step, choose }) {
   const panel = document.getElementById('exercises');

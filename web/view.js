@@ -19,6 +19,7 @@
 //                      the view's own words (the heads of the figures, the chart's, the panel's)
 //   view.reveal()      scrolls the latest step into sight (the view pane was just shown)
 //   view.fail(text)    says, where the view says where the run stands, why there is no run
+import { make } from './dom.js';
 import { why } from './explain.js';
 import { CODE_LENGTH, INFORMATION_LENGTH, MESSAGES, PARITY_LENGTH } from './program.js';
 import { WINDOW_FIRST, WINDOW_LAST } from './steps.js';
@@ -43,14 +44,6 @@ const SVG = 'http://www.w3.org/2000/svg';
 
 // --- Elements -------------------------------------------------------------------------------
 
-function make(tag, attributes = {}, ...children) {
-  const element = document.createElement(tag);
-  for (const [name, value] of Object.entries(attributes)) {
-    if (value !== null && value !== undefined && value !== false) element.setAttribute(name, value);
-  }
-  element.append(...children);
-  return element;
-}
 
 // Text in which "^(...)" is a superscript.
 function richText(text) {
