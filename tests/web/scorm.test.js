@@ -61,8 +61,8 @@ test('the API search: the window, its parents, then the opener and its parents',
 // ?kept=JSON: what the platform kept of an earlier session (cmi.suspend_data, the status and the
 // score); ?mode=refusing: the API was initialized and finished before the launch (by an earlier
 // content object), so that scorm-again refuses LMSInitialize; ?course=URL: where the package is
-// (another origin for the foreign frame). window.calls logs every call that scorm-again
-// accepted, from its own listeners.
+// (another origin for the foreign frame). window.calls logs every call that scorm-again took,
+// from its own listeners, with the error code where it refused the call or the value.
 const LMS_PAGE = `<!doctype html>
 <html lang="en"><head><meta charset="utf-8"><title>LMS</title><link rel="icon" href="data:,">
 <script src="/scorm-again/scorm12.js"></script></head>
@@ -87,8 +87,11 @@ const LMS_PAGE = `<!doctype html>
   }
   window.calls = [];
   for (const name of ['LMSInitialize', 'LMSGetValue', 'LMSSetValue', 'LMSCommit', 'LMSFinish']) {
-    api.on(name, (element, value) => window.calls.push(
-      [name, element, value].filter((part) => part !== undefined)));
+    api.on(name, (element, value) => {
+      const code = String(api.lastErrorCode); // of this call: a value refused shows here
+      window.calls.push([name, element, value, code === '0' ? undefined : \`error \${code}\`]
+        .filter((part) => part !== undefined));
+    });
   }
   window.API = api;
   window.mastery = mastery;
