@@ -4,7 +4,7 @@
 # opens bch.html in a frame and offers its run-time there; the page finds it (web/lms.js).
 #
 #   cmake -DSOURCE=. -DPAGE=build-web/bch.html -DVERSION=1.0.0 -DWORK=build-web/scorm
-#         -DOUTPUT=build-web/bch-1.0.0-scorm12.zip -P cmake/scorm_package.cmake
+#         -DOUTPUT=build-web/bch-1.0.0-scorm12.zip [-DZIP=/usr/bin/zip] -P cmake/scorm_package.cmake
 #
 # The manifest's mastery score is read from web/progress.js (PASSING_SCORE), the page's own
 # threshold, so that the two cannot differ. With SOURCE_DATE_EPOCH set every file in the ZIP
@@ -42,7 +42,9 @@ configure_file("${PAGE}" "${WORK}/bch.html" COPYONLY ${mode})
 # and change times (CMake's own archiver writes them, and a change time cannot be set). Each
 # entry then keeps its mode and its modification time, set here to SOURCE_DATE_EPOCH where
 # that is set; a ZIP keeps local times, and zip runs in UTC whatever the machine's zone.
-find_program(ZIP zip)
+if(NOT ZIP)
+  find_program(ZIP zip)
+endif()
 if(NOT ZIP)
   message(FATAL_ERROR "scorm_package.cmake: no zip to make the package (Debian: zip)")
 endif()
