@@ -25,6 +25,7 @@ import { runProgram, startsWith } from './engine.js';
 import { explain } from './explain.js';
 import { ExerciseError } from './exercises.js';
 import { LANGUAGES, chooseLanguage, speaker } from './language.js';
+import { courseKeeper } from './lms.js';
 import { createPractice } from './practice.js';
 import { MESSAGES, MOST_ROTATIONS } from './program.js';
 import { SessionError, decodeSession, encodeSession } from './session.js';
@@ -98,7 +99,8 @@ async function runLines(lines) {
     lines: [from(MESSAGES.codeVector), from(MESSAGES.received)] };
 }
 
-const practice = createPractice({ keeper: browserKeeper, runLines,
+// In a course (a SCORM package launched by a learning platform) the platform keeps it (lms.js).
+const practice = createPractice({ keeper: courseKeeper() ?? browserKeeper, runLines,
   step: () => terminal.enter(), choose: () => keepInAddress() });
 
 // --- The language -----------------------------------------------------------------------
