@@ -1,9 +1,9 @@
 # Run by CPack before it makes the .deb of a cross build (cmake/packaging.cmake): the package's
 # dependencies, from dpkg-shlibdeps as for a native build, with the target's libraries looked up
-# in the cross compiler's tree (Debian: libc6-arm64-cross). That tree's shlibs files name the
-# package of each library with its architecture (libc6:arm64). In a package of that same
-# architecture the qualifier adds nothing, and a build on the target writes the name alone, as
-# this does (libc6).
+# in the cross compiler's tree (/usr/TRIPLET/lib, from Debian's libc6-armhf-cross and the like).
+# That tree's shlibs files name the package of each library with its architecture
+# (libc6:armhf). In a package of that same architecture the qualifier adds nothing, and a build
+# on the target writes the name alone, as this does (libc6).
 if(NOT CPACK_GENERATOR STREQUAL "DEB")
   return()
 endif()

@@ -75,10 +75,11 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}") # after the
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Every file in the archives carries the date of the sources, not of the build.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/package_dates.cmake)
-# A cross build for Linux (cmake/aarch64-linux-gnu.cmake) makes the same packages for its
-# target: the .deb names the target's Debian architecture, which dpkg-architecture gives for
-# the compiler's triplet (aarch64-linux-gnu: arm64), and takes its dependencies from the
-# target's libraries in the cross compiler's tree (cmake/cross_depends.cmake).
+# A cross build for Linux (cmake/linux-cross.cmake) makes the same packages for its target: the
+# .deb names the target's Debian architecture, which dpkg-architecture gives for the compiler's
+# triplet (aarch64-linux-gnu: arm64, arm-linux-gnueabihf: armhf, riscv64-linux-gnu: riscv64),
+# and takes its dependencies from the target's libraries in the cross compiler's tree
+# (cmake/cross_depends.cmake).
 if(CMAKE_CROSSCOMPILING AND NOT WIN32)
   find_program(DPKG_ARCHITECTURE dpkg-architecture)
   if(DPKG_ARCHITECTURE AND CMAKE_LIBRARY_ARCHITECTURE)

@@ -67,8 +67,16 @@ TEST(ReadBitString, NormalisesTheTypedWord) {
         {"part of the rest arrived", "1 2 3\n", 21, "100000000000000000000", 3, 3},
         {"word itself arrives in two parts", "10 0\n", 21, "100000000000000000000", 5, 1},
         // The word scan looks at eight bytes at a time from the word's start: a blank at the
-        // first byte of a later part, or of a block, or inside one, must end the word there.
+        // first byte of a later part, or of a block, or at any other offset inside one (each
+        // a different place in the 64-bit number, whichever the byte order), must end the
+        // word there.
         {"blank first in a later part", "1 abcdefghij\n", 21, "100000000000000000000", 13, 1},
+        {"blank at offset 1", "1 abcdefghij\n", 21, "100000000000000000000", 13},
+        {"blank at offset 2", "12 abcdefghij\n", 21, "120000000000000000000", 14},
+        {"blank at offset 3", "123 abcdefghij\n", 21, "123000000000000000000", 15},
+        {"blank at offset 4", "1234 abcdefghij\n", 21, "123400000000000000000", 16},
+        {"blank at offset 5", "12345 abcdefghij\n", 21, "123450000000000000000", 17},
+        {"blank at offset 6", "123456 abcdefghij\n", 21, "123456000000000000000", 18},
         {"blank at offset 7", "1234567 abcdefghij\n", 21, "123456700000000000000", 19},
         {"blank at offset 8", "12345678 abcdefghij\n", 21, "123456780000000000000", 20},
         {"blank at offset 9", "123456789 abcdefghij\n", 21, "123456789000000000000", 21},
