@@ -448,6 +448,7 @@ function uncorrectable(steps) {
     why = 'Stały w oknie już w odebranym ciągu, a przesunięcia je z niego wyprowadziły.';
   } else {
     reason = 'rotations';
+    data.trapRotation = errors.trapRotation;
     why = `Do okna weszłyby razem dopiero po ${errors.trapRotation}. przesunięciu, a program ` +
       `robi najwyżej ${MOST_ROTATIONS} przesunięcia.`;
   }
