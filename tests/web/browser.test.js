@@ -767,12 +767,12 @@ const cases = [
       const before = await state();
       await press('', key, key === 'd' ? 'Control' : null);
       const end = await state();
-      assert.equal(end.fragment, ended);
+      assert.equal(end.fragment, ended, 'the address at the end');
       assert.match(await page.$eval('#status', (element) => element.textContent), /wyjścia 0/);
       await page.reload();
       await page.waitForFunction(() => document.body.dataset.runs === '1');
       assert.deepEqual(await state(), end, 'reloaded');
-      assert.equal(await page.$eval('#take-back', (button) => button.disabled), false);
+      assert.equal(await page.$eval('#take-back', (button) => button.disabled), false, 'Cofnij');
       await click('#take-back');
       assert.deepEqual(await state(), before, 'taken back');
     } })),
