@@ -372,7 +372,8 @@ function uncorrectable(steps, say) {
       last: span.last }),
     say('uncorrectable.spanLength', { count: span.length }), because,
     ...limit === 'code' ? [say('beyond.is', { count: total })] : []].join(' '),
-  data: { spanFirst: span.first, spanLast: span.last, spanLength: span.length },
+  data: { spanFirst: span.first, spanLast: span.last, spanLength: span.length,
+    ...reason === 'rotations' ? { trapRotation } : {} },
   why: 'why-limit' });
   return parts;
 }

@@ -382,9 +382,24 @@ async function programScreen(lines) {
 }
 
 // What the view shows, read off its data attributes: per row ("section.row") the positions of
-// each mark, the facts its paragraphs carry, the trapped rotations, the rotations and sections.
+// each mark, the facts its paragraphs carry, the trapped rotations, the rotations and sections;
+// and the figures' classes: the positions that the cells with the window's class cover, each
+// figure row's once (a cell may span several), and the chart's point shapes in order.
 function viewFacts(page) {
   return page.evaluate(() => {
+    const windows = new Set();
+    for (const row of document.querySelectorAll('#view-steps .words [role="row"]')) {
+      const covered = [];
+      let at = 0;
+      for (const cell of [...row.children].slice(1, -1)) { // the label and the note aside
+        const span = Number(cell.getAttribute('aria-colspan') ?? 1);
+        if (cell.classList.contains('window')) {
+          for (let i = 0; i < span; i += 1) covered.push(at + i);
+        }
+        at += span;
+      }
+      windows.add(covered.join(' '));
+    }
     const marks = {};
     for (const cell of document.querySelectorAll('#view-steps [data-mark]')) {
       const section = cell.closest('section').id.slice(5);
@@ -400,7 +415,9 @@ function viewFacts(page) {
     const words = (selector) => [...document.querySelectorAll(`#step-rotations ${selector}`)];
     return { marks, data, text: document.getElementById('view-steps').textContent,
              trapped: words('[data-trapped]:not(.under)').map((row) => Number(row.dataset.shift)),
-             rotations: words('[data-shift]:not(.under)').length,
+             rotations: words('[data-shift]:not(.under)').length, windows: [...windows],
+             points: words('.chart g > *').map((point) => (point.matches('rect.trapped') ?
+               'rect.trapped' : point.tagName)),
              sections: [...document.querySelectorAll('#view-steps > section')]
                .map((section) => section.id.slice(5)) };
   });
@@ -500,9 +517,15 @@ for (const viewport of [desktop, phone]) {
         assert.equal(shown, await programScreen(session.lines.slice(0, typed)), step);
         // Never ahead of the program: as many rotations as printed, the trapped step and the
         // result only once printed.
-        const { rotations, sections, trapped } = await viewFacts(page);
+        const { rotations, sections, trapped, windows, points } = await viewFacts(page);
         const printed = shown.split('Przesuniety ciag: ').length - 1;
         assert.equal(rotations, printed, step);
+        // The window's band at 21..30 in every figure row; on the chart, from the first rotation
+        // on, a weight of 2 or less is the trapped shape and every other weight a circle.
+        assert.deepEqual(windows, ['21 22 23 24 25 26 27 28 29 30'], step);
+        const weights = [...shown.matchAll(/Waga syndromu: (\d+)\n/g)].map(([, w]) => Number(w));
+        assert.deepEqual(points, printed === 0 ? [] :
+          weights.map((w) => (w <= 2 ? 'rect.trapped' : 'circle')), step);
         assert.deepEqual(trapped, printed >= session.trappedAt ? [session.trappedAt] : [], step);
         assert.equal(sections.includes('result'), /korekcji\.\n|skorygowac!\n/.test(shown), step);
         if (printed === 2) second = { screen: shown, fragment: await fragment() };
@@ -852,6 +875,27 @@ const cases = [
         /zadanie „nope”/);
       assert.equal(await page.$('#exercises .exercise'), null);
     } },
+  // The end of the input, first thing, after a word and at the closing pause (Ctrl-D on an
+  // empty line, or there Enter): the address says so, a reload gives the same screen and view,
+  // and "Cofnij" takes back that one hand-over.
+  ...[['', 'd', '#v1:e'], ['#v1:1n', 'd', '#v1:1ne'], ['#v1:0n0n', 'd', '#v1:0n0ne'],
+    ['#v1:0n0n', 'Enter', '#v1:0n0nn']].map(([start, key, ended]) => ({
+    name: `the end by ${key} at "${start}": the address, a reload, Cofnij`, fragment: start,
+    async run({ page, screen, fragment, press, click }) {
+      const state = async () => ({ screen: await screen(), fragment: await fragment(),
+        view: await viewFacts(page) });
+      const before = await state();
+      await press('', key, key === 'd' ? 'Control' : null);
+      const end = await state();
+      assert.equal(end.fragment, ended, 'the address at the end');
+      assert.match(await page.$eval('#status', (element) => element.textContent), /wyjścia 0/);
+      await page.reload();
+      await page.waitForFunction(() => document.body.dataset.runs === '1');
+      assert.deepEqual(await state(), end, 'reloaded');
+      assert.equal(await page.$eval('#take-back', (button) => button.disabled), false, 'Cofnij');
+      await click('#take-back');
+      assert.deepEqual(await state(), before, 'taken back');
+    } })),
   { name: 'a damaged fragment: a message and an empty session', fragment: '#v1:10%2001x',
     async run({ page, screen, fragment }) {
       assert.equal(await screen(), banner);

@@ -10,7 +10,7 @@ import { readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
 import { runProgram } from '../../web/engine.js';
-import { explain } from '../../web/explain.js';
+import { explain, why } from '../../web/explain.js';
 import { speaker } from '../../web/language.js';
 import { readSteps } from '../../web/steps.js';
 
@@ -24,6 +24,8 @@ const load = (name) => ({
 });
 
 // The model's facts: section ids, the data of its paragraphs, and per row the marked positions.
+// A paragraph states every number its data carries (but for the count of errors, which the
+// sentence on the weight rule names only where it exceeds two).
 function facts(model) {
   const data = {};
   const rows = {};
@@ -31,6 +33,12 @@ function facts(model) {
   for (const section of model.sections) {
     for (const part of section.parts) {
       if (part.text) texts.push(part.text);
+      for (const [key, value] of Object.entries(part.data ?? {})) {
+        if (key === 'errorCount' || !/^\d+( \d+)*$/.test(String(value))) continue;
+        for (const n of String(value).split(' ')) {
+          assert.match(part.text, new RegExp(`(^|\\D)${n}(\\D|$)`), `${key} ${n}: ${part.text}`);
+        }
+      }
       Object.assign(data, part.data);
       for (const row of part.figure ? part.figure.rows : []) {
         const marks = {};
@@ -46,8 +54,14 @@ function facts(model) {
   return { sections: model.sections.map((s) => s.id), data, rows, texts };
 }
 
+// Never an empty value; and after a count other than 1 the plural "po 2 przesunięciach", the
+// singular only after an ordinal ("po 2. przesunięciu"), in the panel too.
+const WRONG_TEXT = /undefined|null|NaN|\[object|(?<=\d|\bp)(?<!\b1) przesunięciu/;
 test('every transcript cut at every line end: sections follow the facts, marks follow the reader',
      () => {
+  for (const text of why(polish).points.flatMap((point) => point.paragraphs)) {
+    assert.doesNotMatch(text, WRONG_TEXT);
+  }
   for (const name of names) {
     const { input, output } = load(name);
     const ends = [...output.keys()].filter((i) => output[i] === 10).map((i) => i + 1);
@@ -60,7 +74,7 @@ test('every transcript cut at every line end: sections follow the facts, marks f
         ['trapped', steps.rotations.slice(1).some((r) => r.trapped)], ['result', steps.outcome]]
         .filter(([, held]) => held).map(([id]) => id);
       assert.deepEqual(sections, expected, where);
-      for (const text of texts) assert.doesNotMatch(text, /undefined|null|NaN|\[object/, where);
+      for (const text of texts) assert.doesNotMatch(text, WRONG_TEXT, where);
       const errorsIn = (row) => rows[row].error ?? [];
       if (steps.rotations.length > 0) {
         assert.deepEqual(errorsIn('error.received'), steps.errors?.positions ?? [], where);
@@ -73,7 +87,8 @@ test('every transcript cut at every line end: sections follow the facts, marks f
 });
 
 const KNOWN = {
-  single_error_at_20: { verdict: 'correction', trapped: 1, outcome: 'corrected', changed: '20',
+  single_error_at_20: { verdict: 'correction', trapped: 1, rotateBack: 30, outcome: 'corrected',
+    changed: '20',
     marks: { 'rotations.rotation-1': { error: [21] },
       'rotations.rotation-1-syndrome': { changed: [21] }, 'result.corrected': { changed: [20] } } },
   error_in_parity_only: { verdict: 'no-correction', parityOnly: '21', sections: 3 },
@@ -87,6 +102,14 @@ const KNOWN = {
     marks: { 'result.span': { span: [0, 29, 30] } } },
   pauses_at_end_of_input: { outcome: 'uncorrectable', limit: 'decoder', reason: 'span',
     spanLength: 11, says: /11 pozycji/ },
+  errors_at_0_and_30: { trapped: 22, rotateBack: 9, outcome: 'corrected' },
+  // Both would stand in the window after 30 rotations, 8 more than the program makes.
+  errors_at_0_and_22_uncorrectable: { outcome: 'uncorrectable', limit: 'decoder',
+    reason: 'rotations', trapRotation: 30, spanFirst: 22, spanLast: 0, spanLength: 10 },
+  errors_at_0_and_11_span_of_12: { reason: 'span', spanLength: 12, says: /ma 12 pozycji\./ },
+  // In the window before any rotation: they left it, not "no rotation fits them".
+  three_errors_from_28_to_30: { verdict: 'correction', outcome: 'uncorrectable', limit: 'code',
+    reason: 'left-window', spanFirst: 28, spanLength: 3 },
   digit_two_in_information: { unusual: '0', outcome: 'miscorrected', wrong: '0',
     marks: { 'encoding.code-vector': { 'non-binary': [0] } } },
   // Three typed values outside 0/1: no claim that three errors beat the code.
@@ -165,6 +188,9 @@ test('every single, double and triple error on one word, and five errors: each c
     assert.deepEqual(numbers(data.errors), errors, where);
     if ('ruleHolds' in data) assert.equal(data.ruleHolds, String(n <= 2), where);
     for (const { section, data: facts } of parts) {
+      if ('missed' in facts) {
+        assert.deepEqual(numbers(facts.missed), errors.filter((p) => p < 21), where);
+      }
       if ('errorsTrapped' in facts) {
         const k = facts.trapped;
         assert.equal(facts.errorsTrapped, allInWindow(errors, k) ? 'yes' : 'no', where);

@@ -102,9 +102,10 @@ test('every transcript, whole: read to the closing, consistent with the code', (
     assert.deepEqual(s.errorPattern.ones, s.errors.positions, `${name}: typed ones, changes`);
     const { positions, parityOnly, trapRotation } = s.errors;
     if (positions.length === 0 || parityOnly) {
-      // An error pattern within x^9..x^0 is its own remainder: the syndrome is the error there.
-      assert.deepEqual([s.verdict, s.rotations[0].syndromeShowsErrors], ['no-correction', true],
-        name);
+      // An error pattern within x^9..x^0 is its own remainder: the syndrome is the error there,
+      // of weight the number of errors.
+      assert.deepEqual([s.verdict, s.rotations[0].syndromeShowsErrors],
+        [positions.length <= 2 ? 'no-correction' : 'correction', true], name);
     } else if (positions.length <= 2 && trapRotation !== null && trapRotation <= 22) {
       const trapped = s.rotations.at(-1);
       assert.deepEqual([trapped.shift, trapped.trapped, trapped.syndromeShowsErrors],
@@ -156,6 +157,16 @@ const KNOWN = {
   // 0 and 29 stand in 21..30 together only from the 23rd rotation on.
   errors_at_0_and_29_uncorrectable: { positions: [0, 29], rotations: 22,
     outcome: { kind: 'uncorrectable' }, span: { first: 29, last: 0, length: 3 }, trapRotation: 23 },
+  // 22 and 0 stand in 21..30 together only after 30 rotations, 0 at 30 and 22 at 21.
+  errors_at_0_and_22_uncorrectable: { ones: [0, 22], positions: [0, 22], rotations: 22,
+    outcome: { kind: 'uncorrectable' }, span: { first: 22, last: 0, length: 10 },
+    trapRotation: 30 },
+  errors_at_0_and_11_span_of_12: { positions: [0, 11], rotations: 22,
+    span: { first: 0, last: 11, length: 12 }, trapRotation: null },
+  // All three in the window from the start (weight 3); rotations only take them out of it.
+  three_errors_from_28_to_30: { positions: [28, 29, 30], parityOnly: true, verdict: 'correction',
+    receivedSyndromeOnes: [28, 29, 30], rotations: 22, outcome: { kind: 'uncorrectable' },
+    trapRotation: 0 },
   // 0 and 10 are 11 positions apart both ways round: no rotation brings both into a window of 10.
   pauses_at_end_of_input: { ones: [0, 10], positions: [0, 10], rotations: 22,
     outcome: { kind: 'uncorrectable' }, span: { first: 0, last: 10, length: 11 },
@@ -189,7 +200,7 @@ const KNOWN = {
     verdict: 'no-correction', unusual: ['information', 'codeVector'] },
   // '-' in the error pattern is -3, and (-3 + 0 + 2) rem 2 = -1 is printed as it is.
   minus_gives_minus_one: { errorValues: { 29: 0, 30: -3 }, received: { 30: -1 },
-    syndrome: { 9: -1 }, weight: 0, positions: [30], parityOnly: true,
+    syndrome: { 9: -1 }, receivedSyndromeOnes: [], weight: 0, positions: [30], parityOnly: true,
     unusual: ['errorPattern', 'rotations.0.word', 'rotations.0.syndrome'] },
   minus_one_in_corrected_parity: { ones: [1, 6], errorOutside: [12], positions: [1, 6, 12],
     rotations: 14, corrected: { 12: -1, 14: 1 }, outcome: corrected([7, 14], [1, 6, 7, 12, 14]),
