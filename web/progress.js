@@ -45,5 +45,6 @@ export function score({ solved }) {
 }
 
 export function solve(progress, id) {
-  return progress.solved.includes(id) ? progress : { ...progress, solved: [...progress.solved, id] };
+  if (progress.solved.includes(id)) return progress;
+  return { ...progress, solved: [...progress.solved, id] };
 }

@@ -122,7 +122,9 @@ export function decodeSession(fragment) {
     if (name === 's') {
       Object.assign(session, decodeHandOvers(value, offset + 2));
     } else if (name === 'l') {
-      if (!LANGUAGES.includes(value)) throw new SessionError('session.badLanguage', { language: value });
+      if (!LANGUAGES.includes(value)) {
+        throw new SessionError('session.badLanguage', { language: value });
+      }
       session.language = value;
     } else if (name === 't' && /^[A-Za-z0-9.-]+$/.test(value)) {
       session.exercise = value;

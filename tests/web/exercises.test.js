@@ -36,7 +36,8 @@ const TABLE = {
     [5, null, [word, at(16, 30)], 'missed']],
   'two-corrected': [[null, null, [word, at(17, 19)], 'solved'],
     [null, null, [word, at(0, 10)], 'missed'], [null, null, [word, at(17)], 'missed']],
-  'two-beyond': [[null, null, [word, at(0, 10)], 'solved'], [null, null, [word, at(0, 29)], 'solved'],
+  'two-beyond': [[null, null, [word, at(0, 10)], 'solved'],
+    [null, null, [word, at(0, 29)], 'solved'],
     [null, null, [word, at(0, 9)], 'missed'], [null, null, [word, at(0, 10, 20)], 'missed']],
   'two-parity': [[null, null, [word, at(21, 30)], 'solved'],
     [null, null, [word, at(20, 21)], 'missed'], [null, null, [word, at(29)], 'missed']],
@@ -57,7 +58,8 @@ const TABLE = {
     [null, null, [word, at(0)], 'missed']],
 };
 
-test('each exercise: answers that solve it and near misses, judged on the real program', async () => {
+test('each exercise: answers that solve it and near misses, judged on the real program',
+     async () => {
   for (const [id, rows] of Object.entries(TABLE)) {
     for (const [parameter, answer, lines, verdict] of rows) {
       assert.equal(judge(id, parameter, await run(...lines), answer), verdict,

@@ -5,7 +5,9 @@
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
 import { test } from 'node:test';
-import { CATALOGUES, LANGUAGES, chooseLanguage, placeholders, speaker } from '../../web/language.js';
+import {
+  CATALOGUES, LANGUAGES, chooseLanguage, placeholders, speaker,
+} from '../../web/language.js';
 
 const web = new URL('../../web/', import.meta.url);
 
@@ -18,7 +20,8 @@ test('both catalogues: the same keys, the same placeholders, every plural form n
   for (const [key, entry] of Object.entries(CATALOGUES[first])) {
     const names = placeholders(entry).sort();
     for (const language of others) {
-      assert.deepEqual(placeholders(CATALOGUES[language][key]).sort(), names, `${language}: ${key}`);
+      assert.deepEqual(placeholders(CATALOGUES[language][key]).sort(), names,
+        `${language}: ${key}`);
     }
   }
   for (const language of LANGUAGES) {
