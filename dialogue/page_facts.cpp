@@ -56,7 +56,7 @@ std::string Module() {
     number("CORRECTABLE_WEIGHT", Correctable_Weight);
     number("MOST_ROTATIONS", Most_Rotations);
     js += "export const WORD_LIMIT = " + std::to_string(Text_Buffer_Size - 1) +
-          ";            // bytes of a typed word the program keeps (buffer " +
+          "; // bytes of a typed word the program keeps (buffer " +
           std::to_string(Text_Buffer_Size) + " - 1)\n";
     js += "export const DEFAULT_INFORMATION = " + Js_String(Default_Information) + ";\n";
 

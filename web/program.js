@@ -7,7 +7,7 @@ export const INFORMATION_LENGTH = 21;
 export const PARITY_LENGTH = 10;
 export const CORRECTABLE_WEIGHT = 2;
 export const MOST_ROTATIONS = 22;
-export const WORD_LIMIT = 255;            // bytes of a typed word the program keeps (buffer 256 - 1)
+export const WORD_LIMIT = 255; // bytes of a typed word the program keeps (buffer 256 - 1)
 export const DEFAULT_INFORMATION = '101010101011001100111';
 export const MESSAGES = {
   banner: '------------------ Kod BCH ------------------\n',
