@@ -29,6 +29,7 @@ import {
 export function createPractice({ keeper, runLines, step, choose }) {
   const panel = document.getElementById('exercises');
   const question = document.getElementById('predict');
+  const headLine = document.getElementById('exercise-now');
   let say = null;
   let progress = emptyProgress();
   let notice = null; // a key: why the progress kept was set aside
@@ -89,6 +90,16 @@ export function createPractice({ keeper, runLines, step, choose }) {
     const { right, wrong } = scorePredictions(steps ?? { rotations: [] }, predictions);
     return [make('p', { class: 'score', 'data-right': right, 'data-wrong': wrong },
       say('predict.score', { right, wrong, best: progress.bestPrediction }))];
+  }
+
+  // The exercise attempted and how the last run fared stand in the view's head too, in sight
+  // while the view follows the run.
+  function drawHead() {
+    headLine.hidden = attempt === null;
+    headLine.dataset.verdict = verdict;
+    headLine.textContent = attempt === null ? '' :
+      say(`exercise.now.${verdict}`, { title: entry(attempt.id, 'title') });
+    drawQuestion();
   }
 
   // The question before the next Enter stands in the view's head, in sight beside the rotation
@@ -161,7 +172,7 @@ export function createPractice({ keeper, runLines, step, choose }) {
     panel.dataset.solved = EXERCISES.map(({ id }) => id)
       .filter((id) => progress.solved.includes(id)).join(' ');
     panel.dataset.bestPrediction = String(progress.bestPrediction);
-    drawQuestion();
+    drawHead();
   }
 
   // --- Choosing, predicting, answering --------------------------------------------------------
