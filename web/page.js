@@ -311,17 +311,17 @@ function runToEnd() {
 // After a button the typing goes on in the terminal's line, where Enter steps forward again
 // (were the focus left on "Cofnij", Enter would take back once more); on a narrow screen
 // showing the view the line is hidden, and the focus stays.
-function then(action) {
+function keepTyping(action) {
   return () => {
     action();
     if (document.getElementById('line').offsetParent !== null) terminal.focus();
   };
 }
-endInput.addEventListener('click', then(() => terminal.endOfInput()));
-step.addEventListener('click', then(() => terminal.enter()));
-toEnd.addEventListener('click', then(runToEnd));
-takeBack.addEventListener('click', then(takeBackLast));
-redo.addEventListener('click', then(redoLast));
+endInput.addEventListener('click', keepTyping(() => terminal.endOfInput()));
+step.addEventListener('click', keepTyping(() => terminal.enter()));
+toEnd.addEventListener('click', keepTyping(runToEnd));
+takeBack.addEventListener('click', keepTyping(takeBackLast));
+redo.addEventListener('click', keepTyping(redoLast));
 
 copyLink.addEventListener('click', async () => {
   const link = location.href;

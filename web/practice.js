@@ -190,7 +190,13 @@ export function createPractice({ keeper, runLines, step, choose }) {
       const seed = attempt.parameter;
       const run = readRun(seed);
       // The two lines to read: the code vector and the received word, as the program printed.
-      const shown = await runLines([run.information, run.pattern]);
+      // (Without the program, which the page says already, there is nothing to read.)
+      let shown;
+      try {
+        shown = await runLines([run.information, run.pattern]);
+      } catch {
+        return;
+      }
       if (attempt?.id !== 'read' || attempt.parameter !== seed) return; // chosen anew meanwhile
       read = { lines: shown.lines, steps: shown.steps, answer: null };
       draw();
