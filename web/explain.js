@@ -410,7 +410,7 @@ export function explain(steps, exited, say) {
 // What a teacher would put on a handout: why error trapping works and where this decoder stops.
 // The figures for two errors (465 = 45 + 198 + 222) hold for any information word: the code is
 // linear, so what happens depends on the error pattern alone.
-export const WHY_POINTS = {
+const WHY_POINTS = {
   'why-distance': 1, 'why-cyclic': 1, 'why-window': 2, 'why-limit': 2, 'why-algebraic': 1,
   'why-more': 1,
 };
