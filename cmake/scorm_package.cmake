@@ -1,12 +1,12 @@
 # Makes the SCORM 1.2 package, the ZIP that a learning platform (Moodle: the activity "SCORM
 # package") takes: imsmanifest.xml, made from packaging/imsmanifest.xml.in, and the one-file page
 # bch.html as the web build made it, which is the launch page. A platform reads the manifest,
-# opens bch.html in a frame and offers its run-time there; the page finds it (web/lms.js).
+# opens bch.html in a frame and offers its run-time there; the page finds it (web/practice/lms.js).
 #
 #   cmake -DSOURCE=. -DPAGE=build-web/bch.html -DVERSION=1.0.0 -DWORK=build-web/scorm
 #         -DOUTPUT=build-web/bch-1.0.0-scorm12.zip [-DZIP=/usr/bin/zip] -P cmake/scorm_package.cmake
 #
-# The manifest's mastery score is read from web/progress.js (PASSING_SCORE), the page's own
+# The manifest's mastery score is read from web/practice/progress.js (PASSING_SCORE), the page's own
 # threshold, so that the two cannot differ. With SOURCE_DATE_EPOCH set every file in the ZIP
 # carries that date, and the files go in in a fixed order with nothing of the machine's (owner,
 # access times): two builds of the same sources give the same bytes.
@@ -18,11 +18,11 @@ foreach(variable IN ITEMS SOURCE PAGE VERSION WORK OUTPUT)
   endif()
 endforeach()
 
-file(READ "${SOURCE}/web/progress.js" progress)
+file(READ "${SOURCE}/web/practice/progress.js" progress)
 string(REGEX MATCHALL "\nexport const PASSING_SCORE = " passing "${progress}")
 list(LENGTH passing found)
 if(NOT found EQUAL 1 OR NOT progress MATCHES "\nexport const PASSING_SCORE = ([0-9]+);\n")
-  message(FATAL_ERROR "scorm_package.cmake: web/progress.js must hold one line "
+  message(FATAL_ERROR "scorm_package.cmake: web/practice/progress.js must hold one line "
                       "\"export const PASSING_SCORE = NUMBER;\"")
 endif()
 set(BCH_MASTERY_SCORE ${CMAKE_MATCH_1})

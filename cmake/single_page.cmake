@@ -7,7 +7,8 @@
 #
 # Each module becomes a function run once, in the order of its imports, whose result holds
 # what it exports:
-#   import { a, b } from './engine.js';   ->  const { a, b } = module_engine;
+#   import { a, b } from './engine.js';   ->  const { a, b } = module_program_engine;
+#   (in web/program/; a module's name is its path under web/, '/' written as '_')
 #   (the names may run over several lines)
 #   export function a() ...               ->  function a() ... (and `return { a, ... }`)
 # Those two forms are the only imports and exports the page's modules may use; anything else
@@ -58,26 +59,33 @@ function(base64_of_file path out)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-# Appends module NAME (web/NAME.js) to the script, after the modules it imports.
+# Appends module NAME (web/NAME.js, NAME a path such as program/engine) to the script, after
+# the modules it imports. An import names a module relative to the importing one ('./x.js',
+# '../text/x.js'); its function is module_ followed by its path with '/' as '_'.
 set(script "")
 set(done "")
 function(add_module name)
   if(name IN_LIST done)
     return()
   endif()
-  if(NOT name MATCHES "^[A-Za-z0-9_]+$" OR NOT EXISTS "${WEB}/${name}.js")
+  if(NOT name MATCHES "^[A-Za-z0-9_]+(/[A-Za-z0-9_]+)*$" OR NOT EXISTS "${WEB}/${name}.js")
     message(FATAL_ERROR "single_page.cmake: no module web/${name}.js")
   endif()
+  get_filename_component(folder "${WEB}/${name}.js" DIRECTORY)
   file(READ "${WEB}/${name}.js" code)
   set(code "\n${code}")
-  set(import_pattern "\nimport \\{[A-Za-z0-9_$, \n]*\\} from '\\./([A-Za-z0-9_]+)\\.js'")
+  set(path_pattern "\\.\\.?/[A-Za-z0-9_./]+")
+  set(import_pattern "\nimport \\{([A-Za-z0-9_$, \n]*)\\} from '(${path_pattern})\\.js'")
   string(REGEX MATCHALL "${import_pattern}" imports "${code}")
   foreach(import IN LISTS imports)
-    string(REGEX REPLACE "${import_pattern}" "\\1" imported "${import}")
+    string(REGEX REPLACE "${import_pattern}" "\\1" names "${import}")
+    string(REGEX REPLACE "${import_pattern}" "\\2" relative "${import}")
+    get_filename_component(absolute "${folder}/${relative}" ABSOLUTE)
+    file(RELATIVE_PATH imported "${WEB}" "${absolute}")
     add_module(${imported})
+    string(REPLACE "/" "_" variable "${imported}")
+    string(REPLACE "${import};" "\nconst {${names}} = module_${variable};" code "${code}")
   endforeach()
-  string(REGEX REPLACE "\nimport (\\{[A-Za-z0-9_$, \n]*\\}) from '\\./([A-Za-z0-9_]+)\\.js';"
-         "\nconst \\1 = module_\\2;" code "${code}")
   set(export_pattern "\nexport (async function|function|class|const|let) ([A-Za-z0-9_$]+)")
   string(REGEX MATCHALL "${export_pattern}" exports "${code}")
   set(names "")
@@ -88,14 +96,15 @@ function(add_module name)
   string(REGEX REPLACE "${export_pattern}" "\n\\1 \\2" code "${code}")
   if(code MATCHES "\n(import|export)[ {]")
     message(FATAL_ERROR "single_page.cmake: web/${name}.js imports or exports in a form that "
-                        "cannot be inlined: only `import { names } from './file.js';` and "
-                        "`export function|class|const|let name`")
+                        "cannot be inlined: only `import { names } from './file.js';` (or "
+                        "'../folder/file.js') and `export function|class|const|let name`")
   endif()
   list(JOIN names ", " names)
   if(names)
     set(names " ${names} ")
   endif()
-  string(APPEND script "// ${name}.js\nconst module_${name} = await (async () => {${code}"
+  string(REPLACE "/" "_" variable "${name}")
+  string(APPEND script "// ${name}.js\nconst module_${variable} = await (async () => {${code}"
                        "return {${names}};\n})();\n")
   set(script "${script}" PARENT_SCOPE)
   list(APPEND done ${name})

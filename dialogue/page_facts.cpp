@@ -1,8 +1,9 @@
-// Writes web/program.js, the program's facts as the web page needs them, from the program's own
-// headers: the lengths of the code, the weight at which trapping stops, the most rotations, the
-// longest word kept, the default information word, and every text with the ruler indents.
+// Writes web/program/program.js, the program's facts as the web page needs them, from the
+// program's own headers: the lengths of the code, the window where trapped errors stand, the
+// generator's coefficients, the weight at which trapping stops, the most rotations, the longest
+// word kept, the default information word, and every text with the ruler indents.
 //   bch_page_facts               prints the module
-//   bch_page_facts FILE          writes it to FILE (the target page_facts: web/program.js)
+//   bch_page_facts FILE          writes it to FILE (the target page_facts: web/program/program.js)
 //   bch_page_facts --check FILE  exit status 1 unless FILE holds it (the test page_facts)
 #include <algorithm>
 #include <cstdio>
@@ -53,6 +54,16 @@ std::string Module() {
     number("CODE_LENGTH", Code_Length);
     number("INFORMATION_LENGTH", Info_Length);
     number("PARITY_LENGTH", Parity_Length);
+    // The window: the parity positions, where a syndrome of weight at most 2 stands bit for bit.
+    number("WINDOW_FIRST", Info_Length);
+    number("WINDOW_LAST", Code_Length - 1);
+    js += "// g(x), highest degree first: GENERATOR[j] is the coefficient of x^(" +
+          std::to_string(Parity_Length) + "-j).\n";
+    js += "export const GENERATOR = [";
+    for (int j = 0; j <= Parity_Length; ++j) {
+        js += (j == 0 ? "" : ", ") + std::to_string(wg[j]);
+    }
+    js += "];\n";
     number("CORRECTABLE_WEIGHT", Correctable_Weight);
     number("MOST_ROTATIONS", Most_Rotations);
     js += "export const WORD_LIMIT = " + std::to_string(Text_Buffer_Size - 1) +
@@ -86,7 +97,6 @@ std::string Module() {
     text("corrected", Message::Corrected);
     text("transmitted", Message::Transmitted);
     text("closing", Message::Closing);
-    text("lineEnd", Message::Line_End);
     return js + "};\n";
 }
 

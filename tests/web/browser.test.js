@@ -15,7 +15,7 @@ import { extname, join, normalize, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { after, before, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
-import { runProgram } from '../../web/engine.js';
+import { runProgram } from '../../web/program/engine.js';
 
 const site = process.env.BCH_SITE;
 const onePage = pathToFileURL(resolve(process.env.BCH_PAGE)).href;

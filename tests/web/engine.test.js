@@ -8,8 +8,9 @@ import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { runProgram } from '../../web/engine.js';
-import { SessionError, decodeSession, encodeSession } from '../../web/session.js';
+import { runProgram } from '../../web/program/engine.js';
+import { SessionError, decodeSession, encodeSession } from '../../web/program/address.js';
+import { createSession } from '../../web/program/session.js';
 
 const site = process.env.BCH_SITE;
 const transcripts = new URL('../transcripts/', import.meta.url).pathname;
@@ -129,3 +130,80 @@ test('session fragments: damaged or foreign ones are refused', () => {
     assert.throws(() => decodeSession(fragment), SessionError, fragment);
   }
 });
+
+// The session model over the real program: each row is an action and the session after it,
+// as the address keeps it (the fragment), with what the action returned where it returns
+// something, whether the program still waits, and how many hand-overs can be redone.
+// Single error at 16: trapped after 5 rotations. Errors at 0 and 30: after 22, the most.
+const PATTERN_16 = `${'0'.repeat(16)}1`;
+const PATTERN_0_30 = `1${'0'.repeat(29)}1`;
+const sessionScripts = {
+  'type, take back, redo, Enter to the end, nothing taken after the end': [
+    ['handOver', ['1\n'], 'v1:1n', { waiting: true }],
+    ['handOver', [`${PATTERN_16}\n`], `v1:1n${PATTERN_16}n`, { waiting: true }],
+    ['takeBack', [], 'v1:1n', { returned: `${PATTERN_16}\n`, undone: 1 }],
+    ['redo', [], `v1:1n${PATTERN_16}n`, { returned: `${PATTERN_16}\n`, undone: 0 }],
+    // Five pauses after the rotations, and the closing one.
+    ['toEnd', [], `v1:1n${PATTERN_16}n${'n'.repeat(6)}`, { waiting: false }],
+    ['handOver', ['1\n'], `v1:1n${PATTERN_16}n${'n'.repeat(6)}`, { returned: false }],
+    ['takeBack', [], `v1:1n${PATTERN_16}n${'n'.repeat(5)}`, { waiting: true, undone: 1 }],
+  ],
+  'Enter to the end of the longest run: 22 pauses and the closing one': [
+    ['handOver', ['1\n', `${PATTERN_0_30}\n`], `v1:1n${PATTERN_0_30}n`, { waiting: true }],
+    ['toEnd', [], `v1:1n${PATTERN_0_30}n${'n'.repeat(23)}`, { waiting: false }],
+  ],
+  'a new hand-over forgets what was taken back': [
+    ['handOver', ['1\n', '\n'], 'v1:1nn', {}],
+    ['takeBack', [], 'v1:1n', { undone: 1 }],
+    ['takeBack', [], '', { returned: '1\n', undone: 2 }],
+    ['takeBack', [], '', { returned: undefined, undone: 2 }],
+    ['handOver', ['11\n'], 'v1:11n', { undone: 0 }],
+    ['redo', [], 'v1:11n', { returned: undefined }],
+  ],
+  'the end of the input: taken, taken back, and ended again by a redo': [
+    ['handOver', ['1\n'], 'v1:1n', {}],
+    ['handOver', [], 'v1:1ne', { waiting: false }, true],
+    ['takeBack', [], 'v1:1n', { returned: null, waiting: true, undone: 1 }],
+    ['redo', [], 'v1:1ne', { returned: null, waiting: false, undone: 0 }],
+  ],
+  'replays: an end and a line the program never took are dropped; a damaged address': [
+    ['replay', [`v1:1n${PATTERN_16}n${'n'.repeat(6)}e`], `v1:1n${PATTERN_16}n${'n'.repeat(6)}`,
+      { waiting: false }],
+    ['replay', [`v1:1n${PATTERN_16}n${'n'.repeat(7)}`], `v1:1n${PATTERN_16}n${'n'.repeat(6)}`,
+      {}],
+    ['replay', ['v2:l=en;t=trap-3;s=1n'], 'v1:1n',
+      { returned: { language: 'en', exercise: 'trap-3', problem: null } }],
+    ['replay', ['v1:1x'], '', { problemKey: 'session.unexpected', waiting: true }],
+    // The rest of the first line is dropped, and the end of the input is the error pattern.
+    ['start', [['1 ', '1\n'].map(bytes), true], 'v1:1%20d1ne', { waiting: false }],
+  ],
+};
+for (const [name, script] of Object.entries(sessionScripts)) {
+  test(`the session: ${name}`, async () => {
+    const session = createSession(module);
+    await session.start([], false);
+    for (const [action, words, fragment, expected, end = false] of script) {
+      const where = `${action}(${JSON.stringify(words)})`;
+      const argumentsOf = {
+        handOver: () => [words.map(bytes), end],
+        replay: () => words,
+        start: () => words,
+      };
+      const returned = await session[action](...(argumentsOf[action]?.() ?? []));
+      assert.equal(session.fragment(), fragment, where);
+      if ('returned' in expected) {
+        const shown = returned instanceof Uint8Array ? new TextDecoder().decode(returned) : returned;
+        assert.deepEqual(shown, expected.returned, where);
+      }
+      if ('problemKey' in expected) assert.equal(returned.problem?.key, expected.problemKey, where);
+      if ('waiting' in expected) assert.equal(session.waiting(), expected.waiting, where);
+      if ('undone' in expected) assert.equal(session.undone.length, expected.undone, where);
+      // What the address keeps replays to the same screen.
+      const again = createSession(module);
+      await again.replay(session.fragment());
+      assert.deepEqual(again.run.output, session.run.output, `${where}: replayed`);
+    }
+    const carried = decodeSession(session.fragment({ language: 'en', exercise: 'trap-1' }));
+    assert.deepEqual([carried.language, carried.exercise], ['en', 'trap-1']);
+  });
+}

@@ -1,21 +1,21 @@
-// The exercises (web/exercises.js) judged on runs of the real program (bch.wasm under Node):
+// The exercises (web/practice/exercises.js) judged on runs of the real program (bch.wasm under Node):
 // for each, typed lines that solve it and near misses that do not, among them two errors whose
 // span is 11 and k ± 1 rotations; random bytes never solve anything and never throw; a link's
-// name of an exercise is read back or refused; and progress (web/progress.js) goes through its
+// name of an exercise is read back or refused; and progress (web/practice/progress.js) goes through its
 // text and back, a damaged text refused.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { runProgram } from '../../web/engine.js';
+import { runProgram } from '../../web/program/engine.js';
 import {
   EXERCISES, ExerciseError, exerciseName, judge, newAttempt, parseExercise, readRun,
   typedPositions,
-} from '../../web/exercises.js';
+} from '../../web/practice/exercises.js';
 import {
   ProgressError, decodeProgress, emptyProgress, encodeProgress, score, solve,
-} from '../../web/progress.js';
-import { readSteps } from '../../web/steps.js';
+} from '../../web/practice/progress.js';
+import { readSteps } from '../../web/teaching/steps.js';
 
 const program = await WebAssembly.compile(readFileSync(join(process.env.BCH_SITE, 'bch.wasm')));
 const encoder = new TextEncoder();

@@ -1,4 +1,4 @@
-// What the teaching view says (web/explain.js), on every transcript cut at every line end and
+// What the teaching view says (web/teaching/explain.js), on every transcript cut at every line end and
 // whole: it never throws, shows a section only once the output holds its facts, marks exactly
 // the positions the reader found, and never prints a value it does not have. Named runs: the
 // verdicts, outcomes and spans a teacher would state. And every single, double and triple
@@ -9,10 +9,10 @@ import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { runProgram } from '../../web/engine.js';
-import { explain, why } from '../../web/explain.js';
-import { speaker } from '../../web/language.js';
-import { readSteps } from '../../web/steps.js';
+import { runProgram } from '../../web/program/engine.js';
+import { explain, why } from '../../web/teaching/explain.js';
+import { speaker } from '../../web/text/language.js';
+import { readSteps } from '../../web/teaching/steps.js';
 
 const polish = speaker('pl');
 const english = speaker('en');

@@ -1,4 +1,4 @@
-// The page's catalogues (web/polish.js, web/english.js through web/language.js): both languages
+// The page's catalogues (web/text/polish.js, web/text/english.js through web/text/language.js): both languages
 // have the same keys and each entry the same placeholders; an entry whose words depend on a
 // number has the form each language's plural rules pick for every count that can occur; every
 // key the page's modules and index.html name is there; the language follows the reader's list.
@@ -7,7 +7,7 @@ import { readFileSync, readdirSync } from 'node:fs';
 import { test } from 'node:test';
 import {
   CATALOGUES, LANGUAGES, chooseLanguage, placeholders, speaker,
-} from '../../web/language.js';
+} from '../../web/text/language.js';
 
 const web = new URL('../../web/', import.meta.url);
 
@@ -40,7 +40,7 @@ test('both catalogues: the same keys, the same placeholders, every plural form n
 
 test('every key named by the page is in the catalogues', () => {
   const named = new Set();
-  for (const file of readdirSync(web).filter((name) => name.endsWith('.js'))) {
+  for (const file of readdirSync(web, { recursive: true }).filter((name) => name.endsWith('.js'))) {
     const code = readFileSync(new URL(file, web), 'utf8');
     for (const [, key] of code.matchAll(/say\(\s*(?:[^'`()]*\?\s*)?'([A-Za-z-]+\.[A-Za-z.-]+)'/g)) {
       named.add(key);

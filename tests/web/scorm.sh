@@ -3,7 +3,7 @@
 # bch-VERSION-scorm12.zip and bch.html), unpacked as a learning platform unpacks it.
 #   $2 = manifest  imsmanifest.xml parses (xmllint), names every file in the ZIP and nothing
 #                  else, has one SCO launched by a file of the ZIP, states the mastery score of
-#                  web/progress.js, and the launch page is the web build's bch.html
+#                  web/practice/progress.js, and the launch page is the web build's bch.html
 #   $2 = chromium  the package under scorm-again in chromium (scorm.test.js, through run.sh)
 # Exit status 77 where unzip, xmllint, the npm packages or the package itself (not made without
 # zip) are missing; BCH_REQUIRE_WEB=1 makes that a failure.
@@ -47,7 +47,7 @@ manifest)
     echo "$packed" | grep -qx "$launch" || fail "the launch page $launch is not in the ZIP"
     item=$(value 'string(//*[local-name()="item"]/@identifierref)')
     [ "$item" = "$(value "string($sco/@identifier)")" ] || fail "the item launches no SCO"
-    passing=$(sed -n 's/^export const PASSING_SCORE = \([0-9]*\);$/\1/p' "$here/../../web/progress.js")
+    passing=$(sed -n 's/^export const PASSING_SCORE = \([0-9]*\);$/\1/p' "$here/../../web/practice/progress.js")
     mastery=$(value 'string(//*[local-name()="masteryscore"])')
     if [ -z "$passing" ] || [ "$mastery" != "$passing" ]; then
         fail "mastery score $mastery, PASSING_SCORE $passing"

@@ -9,7 +9,7 @@
 //     suspend_data starts afresh with a message, and the grade given stands;
 //   - an API that refuses LMSInitialize, and one in a frame of another origin: the page runs
 //     standalone and keeps its progress in the browser.
-// First, in Node, web/lms.js's search for the API over windows made of plain objects.
+// First, in Node, web/practice/lms.js's search for the API over windows made of plain objects.
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
@@ -17,10 +17,10 @@ import { createRequire } from 'node:module';
 import { extname, join, normalize } from 'node:path';
 import { after, before, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
-import { findApi } from '../../web/lms.js';
+import { findApi } from '../../web/practice/lms.js';
 import {
   decodeProgress, emptyProgress, encodeProgress, score, solve,
-} from '../../web/progress.js';
+} from '../../web/practice/progress.js';
 
 const unpacked = process.env.BCH_SCORM;
 const scormAgain = createRequire(import.meta.url).resolve('scorm-again/scorm12');
@@ -177,7 +177,7 @@ async function launch({ kept = null, mode = null, fragment = '', course = null }
   return { context, page, frame, errors, cmi, solved, calls, follow };
 }
 
-// Sessions that solve an exercise, as an exercise link carries them (web/session.js): each line
+// Sessions that solve an exercise, as an exercise link carries them (web/program/address.js): each line
 // its digits and "n" for Enter, and Enter at every pause after them.
 const at = (...positions) => Array.from({ length: 31 },
   (_, p) => (positions.includes(p) ? '1' : '0')).join('');

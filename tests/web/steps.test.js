@@ -1,11 +1,11 @@
-// The output reader (web/steps.js) on every transcript: the whole output, every cut of it (at
+// The output reader (web/teaching/steps.js) on every transcript: the whole output, every cut of it (at
 // every byte, as a run on the page stops wherever the program reads), the output alone without
 // the typed input, and outputs spoiled on purpose. Expected facts come from the transcripts'
 // names and inputs and from the code's properties, not from the reader's own rules.
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
 import { test } from 'node:test';
-import { STAGES, readSteps } from '../../web/steps.js';
+import { STAGES, readSteps } from '../../web/teaching/steps.js';
 
 const folder = new URL('../transcripts/common/', import.meta.url);
 const names = readdirSync(folder).filter((f) => f.endsWith('.in')).map((f) => f.slice(0, -3));

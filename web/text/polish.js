@@ -5,8 +5,6 @@ export const polish = {
   // --- The page around the terminal -------------------------------------------------------
   'page.title': 'Kod BCH(31,21)',
   'page.heading': 'Kod BCH(31,21): program w terminalu i objaśnienia',
-  'page.noScript': 'Ta strona uruchamia program w przeglądarce i potrzebuje do tego JavaScriptu: ' +
-    'włącz go i wczytaj stronę ponownie.',
   'languages.label': 'Język strony',
   'languages.pl': 'polski',
   'languages.en': 'angielski',

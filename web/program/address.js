@@ -23,19 +23,15 @@
 // The letters end every hand-over, so a link always ends in a letter or a name: a mail or a
 // chat program that leaves trailing punctuation out of a link keeps it whole.
 
+import { CatalogueError } from '../text/catalogue_error.js';
+import { LANGUAGES } from '../text/language.js';
+
 const DIGIT_0 = 0x30;
 const DIGIT_9 = 0x39;
 const LINE_END = 0x0a;
-const LANGUAGES = ['pl', 'en'];
 
-// What is wrong with a fragment: `key` names the catalogue's sentence, `parameters` fill it.
-export class SessionError extends Error {
-  constructor(key, parameters = {}) {
-    super(key);
-    this.key = key;
-    this.parameters = parameters;
-  }
-}
+// What is wrong with a fragment, in the catalogue's words.
+export class SessionError extends CatalogueError {}
 
 function isDigit(byte) {
   return byte >= DIGIT_0 && byte <= DIGIT_9;

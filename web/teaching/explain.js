@@ -31,8 +31,10 @@
 //       (shift 0: the received word) against the threshold 2, on an axis of rotations 0..limit
 //
 // why(say) -> { title, points: [{ id, title, paragraphs }] }: the panel "why and how far".
-import { CODE_LENGTH, CORRECTABLE_WEIGHT, MOST_ROTATIONS } from './program.js';
-import { WINDOW_FIRST, WINDOW_LAST, sameList, windowPosition } from './steps.js';
+import {
+  CODE_LENGTH, CORRECTABLE_WEIGHT, MOST_ROTATIONS, WINDOW_FIRST, WINDOW_LAST,
+} from '../program/program.js';
+import { bitErrors, sameList, windowPosition } from './steps.js';
 
 const WINDOW = { first: WINDOW_FIRST, last: WINDOW_LAST };
 const inInformation = (positions) => positions.filter((p) => p < WINDOW_FIRST);
@@ -85,11 +87,8 @@ function spanRow(span) {
 
 // --- Facts shared by several sections -----------------------------------------------------
 
-// How many errors the run has, where that number is a fact the code's guarantees speak of:
-// known positions, and only values 0 and 1 (other values are added as numbers, not as bits).
-function errorCount(steps) {
-  return steps.errors && steps.unusual.length === 0 ? steps.errors.positions.length : null;
-}
+// How many errors the run has, where that number is a fact the code's guarantees speak of.
+const errorCount = (steps) => bitErrors(steps)?.length ?? null;
 const beyondCode = (total) => total !== null && total > CORRECTABLE_WEIGHT;
 
 // The window positions whose bits the correction at a rotation flips: read off the printed

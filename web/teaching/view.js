@@ -21,8 +21,9 @@
 //   view.fail(text)    says, where the view says where the run stands, why there is no run
 import { make } from './dom.js';
 import { why } from './explain.js';
-import { CODE_LENGTH, INFORMATION_LENGTH, MESSAGES, PARITY_LENGTH } from './program.js';
-import { WINDOW_FIRST, WINDOW_LAST } from './steps.js';
+import {
+  CODE_LENGTH, INFORMATION_LENGTH, MESSAGES, PARITY_LENGTH, WINDOW_FIRST, WINDOW_LAST,
+} from '../program/program.js';
 
 // The kinds of line the program prints, as named in program.js, that the gloss explains.
 const GLOSSED_LINES = ['informationPrompt', 'codeVector', 'errorPrompt', 'received',
@@ -277,6 +278,8 @@ export function createView() {
   const panel = document.getElementById('why');
   const gloss = document.getElementById('gloss');
   let drawnIn = null; // the language the panel and the gloss are in
+  // The legend's sample of the window band names its positions.
+  document.querySelector('.legend .sample.band').textContent = `${WINDOW_FIRST}–${WINDOW_LAST}`;
 
   // The panel "why and how far", and in a language other than the program's the meaning of
   // each line the program prints (the lines themselves are Polish, marked lang="pl").

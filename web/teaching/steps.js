@@ -69,12 +69,11 @@
 import {
   CODE_LENGTH, CORRECTABLE_WEIGHT, DEFAULT_INFORMATION, INFORMATION_LENGTH, MESSAGES,
   PARITY_LENGTH, WORD_LIMIT,
-} from './program.js';
+  WINDOW_FIRST,
+} from '../program/program.js';
 
-// The window, positions 21..30 (the parity part): where error trapping wants every error.
-export const WINDOW_FIRST = INFORMATION_LENGTH;
-export const WINDOW_LAST = CODE_LENGTH - 1;
-// Syndrome position q stands under window position 21 + q.
+// Syndrome position q stands under window position WINDOW_FIRST + q: the window, the parity
+// part, is where error trapping wants every error.
 export const windowPosition = (q) => WINDOW_FIRST + q;
 
 export const STAGES = ['start', 'information-prompt', 'code-vector', 'error-prompt', 'received',
@@ -253,6 +252,13 @@ const moved = (positions, k) => positions
   .map((p) => (((p + k) % CODE_LENGTH) + CODE_LENGTH) % CODE_LENGTH)
   .sort((a, b) => a - b);
 export const allInWindow = (positions) => positions.every((p) => p >= WINDOW_FIRST);
+
+// The positions of a run's errors where they are errors of bits, else null: known positions,
+// and only values 0 and 1 typed and printed (another value is added as a number, and where the
+// words then differ is not where bits were flipped).
+export function bitErrors(steps) {
+  return steps.errors && steps.unusual.length === 0 ? steps.errors.positions : null;
+}
 
 function errorFacts(positions) {
   let span = null;

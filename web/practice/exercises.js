@@ -20,15 +20,12 @@
 // solution(id, parameter) -> the parameters of the catalogue's worked solution
 import {
   CORRECTABLE_WEIGHT, DEFAULT_INFORMATION, INFORMATION_LENGTH, MOST_ROTATIONS,
-} from './program.js';
+} from '../program/program.js';
+import { bitErrors } from '../teaching/steps.js';
+import { CatalogueError } from '../text/catalogue_error.js';
 
-export class ExerciseError extends Error {
-  constructor(key, parameters = {}) {
-    super(key);
-    this.key = key;
-    this.parameters = parameters;
-  }
-}
+// A name that is no exercise, in the catalogue's words.
+export class ExerciseError extends CatalogueError {}
 
 const SEEDS = { least: 1, most: 99999 };
 export const EXERCISES = [
@@ -78,11 +75,6 @@ export function newAttempt(id, random = Math.random) {
 
 // --- Facts of a run, as the exercises ask them ----------------------------------------------
 
-// The errors of a run of zeros and ones, or null: a typed value other than 0 and 1 is added as
-// a number, and the positions where the words differ are then not errors of bits.
-function errorsOf(steps) {
-  return steps.errors && steps.unusual.length === 0 ? steps.errors.positions : null;
-}
 // Whether the run has printed the outcome of its correction, or that none is needed.
 const decided = (steps) => steps.verdict === 'no-correction' || steps.outcome !== null;
 const correctedRight = (steps) => steps.outcome?.kind === 'corrected' &&
@@ -91,17 +83,17 @@ const verdictOf = (solved) => (solved ? 'solved' : 'missed');
 
 // Each exercise's judge: null while the run has not printed what the goal is about.
 const JUDGES = {
-  trap: (steps, k) => decided(steps) && verdictOf(errorsOf(steps)?.length === 1 &&
+  trap: (steps, k) => decided(steps) && verdictOf(bitErrors(steps)?.length === 1 &&
     correctedRight(steps) && steps.outcome.rotation === k),
-  'two-corrected': (steps) => decided(steps) && verdictOf(errorsOf(steps)?.length === 2 &&
+  'two-corrected': (steps) => decided(steps) && verdictOf(bitErrors(steps)?.length === 2 &&
     correctedRight(steps)),
-  'two-beyond': (steps) => decided(steps) && verdictOf(errorsOf(steps)?.length === 2 &&
+  'two-beyond': (steps) => decided(steps) && verdictOf(bitErrors(steps)?.length === 2 &&
     steps.outcome?.kind === 'uncorrectable'),
-  'two-parity': (steps) => steps.verdict !== null && verdictOf(errorsOf(steps)?.length === 2 &&
+  'two-parity': (steps) => steps.verdict !== null && verdictOf(bitErrors(steps)?.length === 2 &&
     steps.errors.parityOnly && steps.verdict === 'no-correction'),
-  'three-parity': (steps) => steps.verdict !== null && verdictOf(errorsOf(steps)?.length === 3 &&
+  'three-parity': (steps) => steps.verdict !== null && verdictOf(bitErrors(steps)?.length === 3 &&
     steps.errors.parityOnly && steps.verdict === 'correction'),
-  miscorrect: (steps) => decided(steps) && verdictOf(errorsOf(steps)?.length === 3 &&
+  miscorrect: (steps) => decided(steps) && verdictOf(bitErrors(steps)?.length === 3 &&
     steps.outcome?.kind === 'corrected' && !steps.outcome.matchesTransmitted),
   // The printed code vector: zeros and ones, a one in the information part, none after it.
   'zero-parity': (steps) => {
@@ -116,7 +108,7 @@ const JUDGES = {
     const received = steps.rotations[0];
     if (!received || received.weight === null) return null;
     const zero = received.syndrome.values?.every((value) => value === 0) ?? false;
-    return verdictOf((errorsOf(steps)?.length ?? 0) > 0 && zero);
+    return verdictOf((bitErrors(steps)?.length ?? 0) > 0 && zero);
   },
   longest: (steps) => decided(steps) && verdictOf(correctedRight(steps) &&
     steps.outcome.rotation === MOST_ROTATIONS),
@@ -152,7 +144,7 @@ export function judge(id, parameter, steps, answer = null) {
       'missed' : 'pending');
   }
   if (id === 'read') {
-    const errors = errorsOf(steps);
+    const errors = bitErrors(steps);
     if (answer === null || errors === null) return 'pending';
     const typed = typedPositions(answer);
     return verdictOf(typed !== null && typed.length === errors.length &&

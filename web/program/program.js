@@ -5,6 +5,10 @@
 export const CODE_LENGTH = 31;
 export const INFORMATION_LENGTH = 21;
 export const PARITY_LENGTH = 10;
+export const WINDOW_FIRST = 21;
+export const WINDOW_LAST = 30;
+// g(x), highest degree first: GENERATOR[j] is the coefficient of x^(10-j).
+export const GENERATOR = [1, 1, 1, 0, 1, 1, 0, 1, 0, 0, 1];
 export const CORRECTABLE_WEIGHT = 2;
 export const MOST_ROTATIONS = 22;
 export const WORD_LIMIT = 255; // bytes of a typed word the program keeps (buffer 256 - 1)
@@ -29,5 +33,4 @@ export const MESSAGES = {
   corrected: 'Koniec procesu korekcji.\nSkorygowany ciag: ',
   transmitted: '\nNadany ciag:      ',
   closing: '\nKoniec programu!\n<Enter>\n',
-  lineEnd: '\n',
 };

@@ -144,3 +144,17 @@ export async function runProgram(module, chunks, ended) {
 export function startsWith(later, earlier) {
   return earlier.length <= later.length && earlier.every((byte, i) => later[i] === byte);
 }
+
+// The program, compiled: from `inline`, its bytes as base64, where the page carries them
+// (bch.html, one file that fetches nothing), else fetched from `address` beside the page.
+export async function loadProgram(inline, address = 'bch.wasm') {
+  if (inline) {
+    const text = atob(inline.trim());
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; i += 1) bytes[i] = text.charCodeAt(i);
+    return WebAssembly.compile(bytes);
+  }
+  const response = await fetch(address);
+  if (!response.ok) throw new Error(`HTTP ${response.status}`);
+  return WebAssembly.compile(await response.arrayBuffer());
+}

@@ -5,8 +5,6 @@ export const english = {
   // --- The page around the terminal -------------------------------------------------------
   'page.title': 'The BCH(31,21) code',
   'page.heading': 'The BCH(31,21) code: the program in a terminal, and what it does',
-  'page.noScript': 'This page runs the program in the browser and needs JavaScript for it: turn ' +
-    'it on and load the page again.',
   'languages.label': 'Language of the page',
   'languages.pl': 'Polish',
   'languages.en': 'English',

@@ -13,12 +13,18 @@
 // score(progress) -> { raw, min, max }: the share of the exercises solved, in percent, as the
 // platform takes a score; PASSING_SCORE: the score from which the course is passed, which the
 // package's manifest states as its mastery score.
+import { CatalogueError } from '../text/catalogue_error.js';
 import { EXERCISES } from './exercises.js';
 
 export const PASSING_SCORE = 70;
 const VERSION = 'p1';
 
-export class ProgressError extends Error {}
+// A progress text that cannot be read; the page starts afresh and says so.
+export class ProgressError extends CatalogueError {
+  constructor(text) {
+    super('progress.reset', { text: String(text).slice(0, 40) });
+  }
+}
 
 export function emptyProgress() {
   return { solved: [], bestPrediction: 0 };
@@ -31,11 +37,11 @@ export function encodeProgress({ solved, bestPrediction }) {
 
 export function decodeProgress(text) {
   const [, version, solved, best] = /^([a-z]\d+):([a-z.-]*):(\d{1,3})$/.exec(String(text)) ?? [];
-  if (version !== VERSION) throw new ProgressError(String(text).slice(0, 40));
+  if (version !== VERSION) throw new ProgressError(text);
   const ids = solved === '' ? [] : solved.split('.');
   const known = EXERCISES.map(({ id }) => id);
   if (ids.some((id) => !known.includes(id)) || new Set(ids).size !== ids.length) {
-    throw new ProgressError(String(text).slice(0, 40));
+    throw new ProgressError(text);
   }
   return { solved: ids, bestPrediction: Number(best) };
 }

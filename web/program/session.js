@@ -1,0 +1,116 @@
+// The session: what the learner handed over to the program, and the program's run on it, with
+// taking back and redoing. No DOM: page.js shows each run (the terminal's screen, the view, the
+// exercises) and keeps the session in the address (address.js).
+//
+// Each hand-over runs the program afresh on all the input so far (engine.js). Hand-overs the
+// program never took (typed after it ended) are dropped; the end of the input counts only once
+// the program has taken it. Taking back removes the last hand-over (a chunk, or the end of the
+// input) and remembers it, last one last, until a new hand-over forgets them, as typing after an
+// undo does in an editor; redoing hands the last one taken back over again.
+//
+// createSession(program, run = runProgram) -> session; every method that runs the program
+// returns a promise, and the caller makes one call at a time.
+//   session.program        the compiled program it runs
+//   session.chunks, .ended, .run, .undone   the state: the chunks taken (Uint8Array[]), whether
+//                          the input has ended after them, the program's run on them (null
+//                          before the first), the hand-overs taken back (a chunk, or null for
+//                          the end of the input)
+//   session.waiting()      the program waits for input
+//   session.start(chunks, ended)  a session of these hand-overs, nothing taken back
+//   session.replay(fragment) -> { language, exercise, problem }: the session an address holds;
+//                          a damaged one starts empty and problem is its SessionError, else null
+//   session.handOver(more, end, again = false) -> whether the program took anything: the chunks
+//                          `more` and then, if `end`, the end of the input; `again` keeps what
+//                          was taken back (a redo)
+//   session.toEnd()        Enter at every pause left, to the program's end
+//   session.takeBack() -> the chunk taken back, null for the end of the input, or undefined
+//                          where there is nothing to take back
+//   session.redo() -> the hand-over made again (as takeBack), or undefined
+//   session.fragment(extra) -> the address's fragment for the session, '' for an empty one;
+//                          extra: { language, exercise } to carry along
+import { MOST_ROTATIONS } from './program.js';
+import { SessionError, decodeSession, encodeSession } from './address.js';
+import { runProgram, startsWith } from './engine.js';
+
+const ENTER = new Uint8Array([0x0a]);
+
+export function createSession(program, run = runProgram) {
+  const session = { program, chunks: [], ended: false, run: null, undone: [] };
+
+  function adopt(chunks, ended, result) {
+    const taken = result.marks.length;
+    session.chunks = chunks.slice(0, taken);
+    session.ended = ended && taken > chunks.length;
+    session.run = result;
+  }
+
+  async function show(chunks, ended) {
+    adopt(chunks, ended, await run(program, chunks, ended));
+  }
+
+  session.waiting = () => session.run !== null && !session.run.exited;
+
+  session.start = async (chunks, ended) => {
+    session.undone = [];
+    await show(chunks, ended);
+  };
+
+  session.replay = async (fragment) => {
+    let decoded = { chunks: [], ended: false, language: null, exercise: null };
+    let problem = null;
+    try {
+      decoded = decodeSession(fragment);
+    } catch (error) {
+      if (!(error instanceof SessionError)) throw error;
+      problem = error;
+    }
+    await session.start(decoded.chunks, decoded.ended);
+    return { language: decoded.language, exercise: decoded.exercise, problem };
+  };
+
+  session.handOver = async (more, end, again = false) => {
+    if (!session.waiting() || session.ended) return false;
+    if (!again) session.undone = [];
+    const chunks = [...session.chunks, ...more];
+    const result = await run(program, chunks, end);
+    // The program reads the same input the same way: a run that does not repeat the last one
+    // is a fault of the page, not something to show.
+    if (!startsWith(result.output, session.run.output)) {
+      throw new SessionError('status.notRepeated');
+    }
+    adopt(chunks, end, result);
+    return true;
+  };
+
+  // At most one Enter per rotation and the closing one: the program takes those it waits for.
+  session.toEnd = () =>
+    session.handOver(
+      Array.from({ length: MOST_ROTATIONS + 1 }, () => ENTER),
+      false,
+    );
+
+  session.takeBack = async () => {
+    if (session.run === null || (session.chunks.length === 0 && !session.ended)) {
+      return undefined;
+    }
+    const taken = session.ended ? null : session.chunks.at(-1);
+    const chunks = session.ended ? session.chunks : session.chunks.slice(0, -1);
+    session.undone.push(taken);
+    await show(chunks, false);
+    return taken;
+  };
+
+  session.redo = async () => {
+    if (session.undone.length === 0 || !session.waiting()) return undefined;
+    const again = session.undone.pop();
+    await (again === null ? session.handOver([], true, true) : session.handOver([again], false, true));
+    return again;
+  };
+
+  session.fragment = ({ language = null, exercise = null } = {}) => {
+    const text = encodeSession(session.chunks, session.ended, { language, exercise });
+    return text === encodeSession([], false) ? '' : text;
+  };
+
+  return session;
+}
