@@ -31,7 +31,8 @@ export default [
   {
     // A test is a table and the loop over it; a browser scenario is one story, step by step.
     files: ['tests/web/**/*.js', 'bench/**/*.mjs'],
-    rules: { 'max-lines-per-function': ['error', { max: 120, skipBlankLines: true,
-      skipComments: true }] },
+    rules: {
+      'max-lines-per-function': ['error', { max: 120, skipBlankLines: true, skipComments: true }],
+    },
   },
 ];

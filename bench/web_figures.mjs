@@ -17,8 +17,12 @@ import puppeteer from 'puppeteer-core';
 const [build = 'build-web', browserName = 'chromium'] = process.argv.slice(2);
 const site = join(build, 'site');
 const onePage = pathToFileURL(resolve(build, 'bch.html')).href;
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm' };
+const types = {
+  '.html': 'text/html',
+  '.js': 'text/javascript',
+  '.css': 'text/css',
+  '.wasm': 'application/wasm',
+};
 
 const server = createServer(async (request, response) => {
   const file = new URL(request.url, 'http://x').pathname.replace(/^\/+/, '') || 'index.html';
@@ -31,22 +35,36 @@ const server = createServer(async (request, response) => {
 });
 await new Promise((done) => server.listen(0, '127.0.0.1', done));
 const address = `http://127.0.0.1:${server.address().port}/`;
-const browser = browserName === 'firefox' ?
-  await puppeteer.launch({ browser: 'firefox',
-    executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr' }) :
-  await puppeteer.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-sync',
-      '--disable-background-networking', '--disable-component-update'] });
+const browser =
+  browserName === 'firefox'
+    ? await puppeteer.launch({
+        browser: 'firefox',
+        executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
+      })
+    : await puppeteer.launch({
+        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+        args: [
+          '--no-sandbox',
+          '--disable-gpu',
+          '--no-first-run',
+          '--disable-sync',
+          '--disable-background-networking',
+          '--disable-component-update',
+        ],
+      });
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const listed = (times) => `${times.map((t) => t.toFixed(1)).join(', ')} ms (median ` +
-  `${median(times).toFixed(1)})`;
-const runsShown = (page, n) => page.waitForFunction(
-  (k) => Number(document.body.dataset.runs) >= k, {}, n);
-const durations = (page, name) => page.evaluate(
-  (n) => performance.getEntriesByName(n).map((entry) => entry.duration), name);
+const listed = (times) =>
+  `${times.map((t) => t.toFixed(1)).join(', ')} ms (median ` + `${median(times).toFixed(1)})`;
+const runsShown = (page, n) =>
+  page.waitForFunction((k) => Number(document.body.dataset.runs) >= k, {}, n);
+const durations = (page, name) =>
+  page.evaluate((n) => performance.getEntriesByName(n).map((entry) => entry.duration), name);
 
-for (const [name, url] of [['site', address], ['bch.html', onePage]]) {
+for (const [name, url] of [
+  ['site', address],
+  ['bch.html', onePage],
+]) {
   const page = await browser.newPage();
   const first = [];
   for (let i = 0; i < 8; i += 1) {
@@ -55,16 +73,23 @@ for (const [name, url] of [['site', address], ['bch.html', onePage]]) {
     first.push(await page.evaluate(() => performance.getEntriesByName('bch-screen')[0].startTime));
   }
   await page.close();
-  console.log(`${browserName}: ${name}: first prompt cold ${first[0].toFixed(1)} ms, warm ` +
-    `median ${median(first.slice(1)).toFixed(1)} ms`);
+  console.log(
+    `${browserName}: ${name}: first prompt cold ${first[0].toFixed(1)} ms, warm ` +
+      `median ${median(first.slice(1)).toFixed(1)} ms`,
+  );
 }
 
 // The 22-rotation session typed line by line: the word, an error pattern no rotation traps,
 // then Enter at every pause.
-const lines = ['101010101011001100111', '1000000000000000000000000000010', ...new Array(23).fill('')];
+const lines = [
+  '101010101011001100111',
+  '1000000000000000000000000000010',
+  ...new Array(23).fill(''),
+];
 for (const [name, url, viewport] of [
   ['site, 1366 px, view beside', address, { width: 1366, height: 768 }],
-  ['bch.html, 390 px', onePage, { width: 390, height: 844, isMobile: true, hasTouch: true }]]) {
+  ['bch.html, 390 px', onePage, { width: 390, height: 844, isMobile: true, hasTouch: true }],
+]) {
   const page = await browser.newPage();
   await page.setViewport(viewport);
   await page.goto(url);
@@ -78,13 +103,17 @@ for (const [name, url, viewport] of [
   const enters = (await durations(page, 'bch-handover')).slice(-6, -1);
   const view = (await durations(page, 'bch-view')).slice(-6, -1);
   await page.close();
-  console.log(`${browserName}: ${name}: Enter at the last five pauses ${listed(enters)}, of ` +
-    `it the view ${listed(view)}`);
+  console.log(
+    `${browserName}: ${name}: Enter at the last five pauses ${listed(enters)}, of ` +
+      `it the view ${listed(view)}`,
+  );
 }
 
 let siteSize = 0;
 for (const file of await readdir(site)) siteSize += (await stat(join(site, file))).size;
-console.log(`${browserName}: sizes: site ${siteSize} bytes, bch.html ` +
-  `${(await stat(join(build, 'bch.html'))).size} bytes`);
+console.log(
+  `${browserName}: sizes: site ${siteSize} bytes, bch.html ` +
+    `${(await stat(join(build, 'bch.html'))).size} bytes`,
+);
 await browser.close();
 server.close();

@@ -84,15 +84,21 @@ async function runLines(lines) {
   const steps = readSteps(result.output, typed);
   return {
     steps,
-    lines: [MESSAGES.codeVector + steps.codeVector.text,
-      MESSAGES.received + steps.rotations[0].word.text],
+    lines: [
+      MESSAGES.codeVector + steps.codeVector.text,
+      MESSAGES.received + steps.rotations[0].word.text,
+    ],
   };
 }
 
 // In a course (a SCORM package launched by a learning platform) the platform keeps the
 // progress (practice/lms.js), else the browser does.
-const practice = createPractice({ keeper: courseKeeper() ?? browserKeeper, runLines,
-  step: () => terminal.enter(), choose: () => keepInAddress() });
+const practice = createPractice({
+  keeper: courseKeeper() ?? browserKeeper,
+  runLines,
+  step: () => terminal.enter(),
+  choose: () => keepInAddress(),
+});
 
 // --- The language -----------------------------------------------------------------------
 
@@ -186,8 +192,8 @@ function showRun() {
 // Runs `task` after those before it; a failure stops the terminal with a message.
 function inTurn(task) {
   page.queue = page.queue.then(task).catch((error) => {
-    const told = error instanceof CatalogueError ? say(error.key, error.parameters) :
-      error.message ?? error;
+    const told =
+      error instanceof CatalogueError ? say(error.key, error.parameters) : (error.message ?? error);
     tell(() => say('status.pageError', { error: told }), true);
     terminal.stop();
     buttons.endInput.disabled = true;
@@ -263,11 +269,26 @@ function keepTyping(action) {
     if (button('line').offsetParent !== null) terminal.focus();
   };
 }
-buttons.endInput.addEventListener('click', keepTyping(() => terminal.endOfInput()));
-buttons.step.addEventListener('click', keepTyping(() => terminal.enter()));
-buttons.toEnd.addEventListener('click', keepTyping(() => inTurn(actions.toEnd)));
-buttons.takeBack.addEventListener('click', keepTyping(() => inTurn(actions.takeBack)));
-buttons.redo.addEventListener('click', keepTyping(() => inTurn(actions.redo)));
+buttons.endInput.addEventListener(
+  'click',
+  keepTyping(() => terminal.endOfInput()),
+);
+buttons.step.addEventListener(
+  'click',
+  keepTyping(() => terminal.enter()),
+);
+buttons.toEnd.addEventListener(
+  'click',
+  keepTyping(() => inTurn(actions.toEnd)),
+);
+buttons.takeBack.addEventListener(
+  'click',
+  keepTyping(() => inTurn(actions.takeBack)),
+);
+buttons.redo.addEventListener(
+  'click',
+  keepTyping(() => inTurn(actions.redo)),
+);
 buttons.newRun.addEventListener('click', () => inTurn(actions.newRun));
 
 buttons.copyLink.addEventListener('click', async () => {

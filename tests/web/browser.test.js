@@ -21,12 +21,17 @@ const site = process.env.BCH_SITE;
 const onePage = pathToFileURL(resolve(process.env.BCH_PAGE)).href;
 const browserName = process.env.BCH_BROWSER || 'chromium';
 const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-                '.wasm': 'application/wasm' };
+const types = {
+  '.html': 'text/html',
+  '.js': 'text/javascript',
+  '.css': 'text/css',
+  '.wasm': 'application/wasm',
+};
 const desktop = { width: 1366, height: 768 };
 const phone = { width: 390, height: 844, isMobile: true, hasTouch: true };
 const code = '1000000000000000000001110110100'; // the code vector of 1 (or of "10 01")
-const banner = `${'-'.repeat(18)} Kod BCH ${'-'.repeat(18)}\n${' '.repeat(48)}${'_'.repeat(21)}\n` +
+const banner =
+  `${'-'.repeat(18)} Kod BCH ${'-'.repeat(18)}\n${' '.repeat(48)}${'_'.repeat(21)}\n` +
   "Podaj ciag do wyslania (21 znakow '0' lub '1'): ";
 let server;
 let browser;
@@ -49,13 +54,20 @@ before(async () => {
   });
   await new Promise((done) => server.listen(0, '127.0.0.1', done));
   address = `http://127.0.0.1:${server.address().port}/`;
-  browser = browserName === 'firefox' ?
-    await puppeteer.launch({ browser: 'firefox', executablePath: process.env.FIREFOX }) :
-    await puppeteer.launch({
-      executablePath: process.env.CHROMIUM || 'chromium',
-      args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-sync',
-             '--disable-background-networking', '--disable-component-update'],
-    });
+  browser =
+    browserName === 'firefox'
+      ? await puppeteer.launch({ browser: 'firefox', executablePath: process.env.FIREFOX })
+      : await puppeteer.launch({
+          executablePath: process.env.CHROMIUM || 'chromium',
+          args: [
+            '--no-sandbox',
+            '--disable-gpu',
+            '--no-first-run',
+            '--disable-sync',
+            '--disable-background-networking',
+            '--disable-component-update',
+          ],
+        });
 });
 after(async () => {
   await browser?.close();
@@ -71,8 +83,11 @@ async function newPage(scheme) {
     await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
     return page;
   }
-  darkBrowser ??= await puppeteer.launch({ browser: 'firefox', executablePath: process.env.FIREFOX,
-    extraPrefsFirefox: { 'layout.css.prefers-color-scheme.content-override': 0 } });
+  darkBrowser ??= await puppeteer.launch({
+    browser: 'firefox',
+    executablePath: process.env.FIREFOX,
+    extraPrefsFirefox: { 'layout.css.prefers-color-scheme.content-override': 0 },
+  });
   return darkBrowser.newPage();
 }
 
@@ -80,8 +95,10 @@ async function newPage(scheme) {
 // The reader's languages are Polish (the page's default) unless `languages` says otherwise.
 async function open(url, viewport = desktop, scheme = 'light', languages = ['pl-PL', 'pl']) {
   const page = await newPage(scheme);
-  assert.equal(await page.evaluate(() => matchMedia('(prefers-color-scheme: dark)').matches),
-               scheme === 'dark');
+  assert.equal(
+    await page.evaluate(() => matchMedia('(prefers-color-scheme: dark)').matches),
+    scheme === 'dark',
+  );
   page.setDefaultTimeout(10000);
   await page.setViewport(viewport);
   const errors = [];
@@ -92,7 +109,11 @@ async function open(url, viewport = desktop, scheme = 'light', languages = ['pl-
     Object.defineProperty(navigator, 'languages', { get: () => preferred });
     // The clipboard, as the page's "Kopiuj link" sees it.
     Object.defineProperty(navigator, 'clipboard', {
-      value: { writeText: async (text) => { window.copied = text; } },
+      value: {
+        writeText: async (text) => {
+          window.copied = text;
+        },
+      },
     });
     // A download ("Zapisz przebieg"): its file's name and contents, and no file.
     const objectURL = URL.createObjectURL;
@@ -100,18 +121,22 @@ async function open(url, viewport = desktop, scheme = 'light', languages = ['pl-
       window.saved = { blob };
       return objectURL(blob);
     };
-    document.addEventListener('click', (event) => {
-      if (event.target instanceof HTMLAnchorElement && event.target.download) {
-        window.saved.name = event.target.download;
-        window.saved.href = event.target.href;
-        event.preventDefault();
-      }
-    }, true);
+    document.addEventListener(
+      'click',
+      (event) => {
+        if (event.target instanceof HTMLAnchorElement && event.target.download) {
+          window.saved.name = event.target.download;
+          window.saved.href = event.target.href;
+          event.preventDefault();
+        }
+      },
+      true,
+    );
   }, languages);
   await page.goto(url);
   const runs = () => page.evaluate(() => Number(document.body.dataset.runs || 0));
-  const waitForRuns = (n) => page.waitForFunction(
-    (k) => Number(document.body.dataset.runs) >= k, {}, n);
+  const waitForRuns = (n) =>
+    page.waitForFunction((k) => Number(document.body.dataset.runs) >= k, {}, n);
   await waitForRuns(1);
   const screen = () => page.$eval('#output', (element) => element.textContent);
   const typed = () => page.$eval('#line', (element) => element.textContent);
@@ -143,11 +168,18 @@ async function accessibilityViolations(page) {
   await page.addScriptTag({ path: axe });
   return page.evaluate(async () => {
     const { violations, incomplete } = await window.axe.run();
-    const lowDigits = incomplete.filter((result) => result.id === 'color-contrast').map(
-      (result) => ({ ...result, nodes: result.nodes.filter(({ any: [check] }) =>
-        check?.data?.messageKey === 'shortTextContent' && check.data.contrastRatio > 0) }));
-    return [...violations, ...lowDigits].filter((result) => result.nodes.length > 0).map(
-      (result) => `${result.id}: ${result.nodes.map((node) => node.target).join(', ')}`);
+    const lowDigits = incomplete
+      .filter((result) => result.id === 'color-contrast')
+      .map((result) => ({
+        ...result,
+        nodes: result.nodes.filter(
+          ({ any: [check] }) =>
+            check?.data?.messageKey === 'shortTextContent' && check.data.contrastRatio > 0,
+        ),
+      }));
+    return [...violations, ...lowDigits]
+      .filter((result) => result.nodes.length > 0)
+      .map((result) => `${result.id}: ${result.nodes.map((node) => node.target).join(', ')}`);
   });
 }
 
@@ -158,11 +190,16 @@ function geometry(page) {
     const range = document.createRange();
     range.selectNodeContents(document.getElementById('screen'));
     const outside = [...range.getClientRects()].filter(
-      (rect) => rect.width > 0 && (rect.left < -0.5 || rect.right > width + 0.5));
+      (rect) => rect.width > 0 && (rect.left < -0.5 || rect.right > width + 0.5),
+    );
     const screen = document.getElementById('screen');
-    return { pageScroll: document.documentElement.scrollWidth, pageClient: width,
-             screenScroll: screen.scrollWidth, screenClient: screen.clientWidth,
-             outside: outside.length };
+    return {
+      pageScroll: document.documentElement.scrollWidth,
+      pageClient: width,
+      screenScroll: screen.scrollWidth,
+      screenClient: screen.clientWidth,
+      outside: outside.length,
+    };
   });
 }
 async function assertFits(page, where) {
@@ -190,8 +227,9 @@ function distancesToRuler(page) {
       if (!line.contains(window.getSelection().anchorNode)) return ['the caret is elsewhere'];
       return [Math.abs(rectOf(text, ruler).left - line.getClientRects()[0].left)];
     }
-    return [...line.textContent].map(
-      (_, i) => Math.abs(rectOf(text, ruler + i).left - rectOf(line.firstChild, i).left));
+    return [...line.textContent].map((_, i) =>
+      Math.abs(rectOf(text, ruler + i).left - rectOf(line.firstChild, i).left),
+    );
   });
 }
 
@@ -202,8 +240,10 @@ async function typeUnderRuler({ page, press }, word) {
   await page.type('#line', word);
   const distances = await distancesToRuler(page);
   assert.equal(distances.length, word.length);
-  assert.ok(distances.every((distance) => distance < 1),
-            `the typed word is not under its ruler: ${distances.map(Math.round)}`);
+  assert.ok(
+    distances.every((distance) => distance < 1),
+    `the typed word is not under its ruler: ${distances.map(Math.round)}`,
+  );
   await press('');
 }
 
@@ -217,8 +257,7 @@ test('first prompt after navigation, the site and bch.html', async () => {
   }
 });
 
-test('a session at a desktop: every screen, the link at the fifth pause, reload, the end',
-     async () => {
+test('a session at a desktop: every screen, the link at the fifth pause, reload, the end', async () => {
   const { page, errors, runs, screen, typed, fragment, press, click, count } = await open(address);
   assert.equal(await screen(), banner);
   assert.deepEqual(await accessibilityViolations(page), []);
@@ -226,24 +265,33 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
   const entries = await history();
   // Beside the teaching view the terminal keeps its 80 columns; a line takes as many rows as it
   // needs at that many.
-  const rows = () => page.evaluate(() => {
-    const output = document.getElementById('output');
-    const height = output.getBoundingClientRect().height;
-    return Math.round(height / parseFloat(getComputedStyle(output).lineHeight));
-  });
+  const rows = () =>
+    page.evaluate(() => {
+      const output = document.getElementById('output');
+      const height = output.getBoundingClientRect().height;
+      return Math.round(height / parseFloat(getComputedStyle(output).lineHeight));
+    });
   const columns = Number(await page.$eval('#screen', (element) => element.dataset.columns));
   assert.equal(columns, 80, 'columns beside the view');
-  const wrapped = (text) => text.replace(/\n$/, '').split('\n')
-    .reduce((sum, row) => sum + Math.max(1, Math.ceil(row.length / columns)), 0);
+  const wrapped = (text) =>
+    text
+      .replace(/\n$/, '')
+      .split('\n')
+      .reduce((sum, row) => sum + Math.max(1, Math.ceil(row.length / columns)), 0);
   assert.equal(await rows(), wrapped(banner));
 
   assert.equal(await runs(), 1);
   await press('10 01'); // a second word on the line is dropped
   const ruler2 = `${' '.repeat(44)}${'_'.repeat(31)}\nPodaj blad wprowadzony do wektora kodowego: `;
-  assert.equal(await screen(), `${banner}10 01\nZakodowany ciag (wektor kodowy): ${code}\n${ruler2}`);
+  assert.equal(
+    await screen(),
+    `${banner}10 01\nZakodowany ciag (wektor kodowy): ${code}\n${ruler2}`,
+  );
   // Only the new output is read out, from its own live region.
-  assert.equal(await page.$eval('#news', (element) => element.textContent),
-               `Zakodowany ciag (wektor kodowy): ${code}\n${ruler2}`);
+  assert.equal(
+    await page.$eval('#news', (element) => element.textContent),
+    `Zakodowany ciag (wektor kodowy): ${code}\n${ruler2}`,
+  );
   assert.equal(await page.$eval('#screen', (element) => element.getAttribute('aria-live')), null);
   assert.equal(await fragment(), '#v1:10%2001n');
   assert.equal(await runs(), 2, 'one run shown per hand-over');
@@ -283,12 +331,17 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
   assert.equal(await screen(), fifth);
 
   await press('');
-  assert.ok((await screen()).endsWith(`Skorygowany ciag: ${code}\nNadany ciag:      ${code}\n` +
-                                      '\nKoniec programu!\n<Enter>\n'));
+  assert.ok(
+    (await screen()).endsWith(
+      `Skorygowany ciag: ${code}\nNadany ciag:      ${code}\n` + '\nKoniec programu!\n<Enter>\n',
+    ),
+  );
   await press(''); // the closing pause
   const end = { screen: await screen(), fragment: await fragment() };
-  assert.match(await page.$eval('#status', (element) => element.textContent),
-               /Program zakończył działanie \(kod wyjścia 0\)/);
+  assert.match(
+    await page.$eval('#status', (element) => element.textContent),
+    /Program zakończył działanie \(kod wyjścia 0\)/,
+  );
   assert.equal(await page.$eval('#end-input', (button) => button.disabled), true);
   // After the end the line keeps the focus; Enter and typing there change nothing.
   assert.equal(await page.evaluate(() => document.activeElement.id), 'line');
@@ -344,11 +397,16 @@ async function twentyTwoRotations(url, viewport) {
     const upright = await columns();
     await page.setViewport({ ...phone, width: phone.height, height: phone.width });
     await page.waitForFunction(
-      (n) => Number(document.getElementById('screen').dataset.columns) > n, {}, upright);
+      (n) => Number(document.getElementById('screen').dataset.columns) > n,
+      {},
+      upright,
+    );
     await assertFits(page, 'turned');
     assert.equal(await screen(), screens.at(-1));
   }
-  assert.ok(screens.at(-1).endsWith('\nCiagu nie da sie skorygowac!\n\nKoniec programu!\n<Enter>\n'));
+  assert.ok(
+    screens.at(-1).endsWith('\nCiagu nie da sie skorygowac!\n\nKoniec programu!\n<Enter>\n'),
+  );
   assert.deepEqual(await accessibilityViolations(page), []);
   // One measure per hand-over, and one more drawing of the view: the first screen.
   const count = (name) => page.evaluate((n) => performance.getEntriesByName(n).length, name);
@@ -363,8 +421,7 @@ test('the 22-rotation session at a desktop, the terminal beside the view', async
   served = await twentyTwoRotations(address, desktop);
 });
 
-test('bch.html from disk at a phone, by touch: the same session gives the same screens',
-     async () => {
+test('bch.html from disk at a phone, by touch: the same session gives the same screens', async () => {
   assert.deepEqual(await twentyTwoRotations(onePage, phone), served);
 });
 
@@ -377,8 +434,13 @@ async function programScreen(lines) {
   const chunks = lines.map((line) => new TextEncoder().encode(`${line}\n`));
   const { output, marks } = await runProgram(program, chunks, false);
   const text = (from, to) => new TextDecoder().decode(output.subarray(from, to));
-  return marks.reduce((shown, mark, i) => shown + text(marks[i - 1] ?? 0, mark) +
-    new TextDecoder().decode(chunks[i]), '') + text(marks.at(-1) ?? 0);
+  return (
+    marks.reduce(
+      (shown, mark, i) =>
+        shown + text(marks[i - 1] ?? 0, mark) + new TextDecoder().decode(chunks[i]),
+      '',
+    ) + text(marks.at(-1) ?? 0)
+  );
 }
 
 // What the view shows, read off its data attributes: per row ("section.row") the positions of
@@ -391,7 +453,8 @@ function viewFacts(page) {
     for (const row of document.querySelectorAll('#view-steps .words [role="row"]')) {
       const covered = [];
       let at = 0;
-      for (const cell of [...row.children].slice(1, -1)) { // the label and the note aside
+      for (const cell of [...row.children].slice(1, -1)) {
+        // the label and the note aside
         const span = Number(cell.getAttribute('aria-colspan') ?? 1);
         if (cell.classList.contains('window')) {
           for (let i = 0; i < span; i += 1) covered.push(at + i);
@@ -413,24 +476,39 @@ function viewFacts(page) {
       Object.assign(data, paragraph.dataset);
     }
     const words = (selector) => [...document.querySelectorAll(`#step-rotations ${selector}`)];
-    return { marks, data, text: document.getElementById('view-steps').textContent,
-             trapped: words('[data-trapped]:not(.under)').map((row) => Number(row.dataset.shift)),
-             rotations: words('[data-shift]:not(.under)').length, windows: [...windows],
-             points: words('.chart g > *').map((point) => (point.matches('rect.trapped') ?
-               'rect.trapped' : point.tagName)),
-             sections: [...document.querySelectorAll('#view-steps > section')]
-               .map((section) => section.id.slice(5)) };
+    return {
+      marks,
+      data,
+      text: document.getElementById('view-steps').textContent,
+      trapped: words('[data-trapped]:not(.under)').map((row) => Number(row.dataset.shift)),
+      rotations: words('[data-shift]:not(.under)').length,
+      windows: [...windows],
+      points: words('.chart g > *').map((point) =>
+        point.matches('rect.trapped') ? 'rect.trapped' : point.tagName,
+      ),
+      sections: [...document.querySelectorAll('#view-steps > section')].map((section) =>
+        section.id.slice(5),
+      ),
+    };
   });
 }
 
 // The view beside the terminal, or at a phone alone at full width; nothing scrolls sideways.
 async function assertViewShown(page, viewport) {
-  const { terminal, view, page: width, viewScroll } = await page.evaluate(() => {
+  const {
+    terminal,
+    view,
+    page: width,
+    viewScroll,
+  } = await page.evaluate(() => {
     const box = (id) => document.getElementById(id).getBoundingClientRect().toJSON();
     const element = document.getElementById('view');
-    return { terminal: box('terminal'), view: box('view'), viewScroll: element.scrollWidth -
-      element.clientWidth, page: [document.documentElement.scrollWidth,
-      document.documentElement.clientWidth] };
+    return {
+      terminal: box('terminal'),
+      view: box('view'),
+      viewScroll: element.scrollWidth - element.clientWidth,
+      page: [document.documentElement.scrollWidth, document.documentElement.clientWidth],
+    };
   });
   assert.equal(width[0], width[1], 'the page scrolls sideways');
   assert.ok(viewScroll <= 0, `the view scrolls sideways by ${viewScroll} px`);
@@ -438,8 +516,10 @@ async function assertViewShown(page, viewport) {
     assert.equal(terminal.width, 0, 'the terminal beside the view on a phone');
     assert.ok(view.width > viewport.width - 40, `the view is ${view.width} px wide`);
   } else {
-    assert.ok(view.left >= terminal.right && view.width > 400,
-              'the view is not beside the terminal');
+    assert.ok(
+      view.left >= terminal.right && view.width > 400,
+      'the view is not beside the terminal',
+    );
   }
 }
 
@@ -463,43 +543,93 @@ const enters = (n) => new Array(n).fill('');
 // with `axe`, in both colour schemes (the colours do not change with the width: the dark one
 // at a phone once).
 const viewSessions = [
-  { name: 'one error at 16, trapped at rotation 5; Cofnij at the third pause; the file saved',
-    lines: [information, '00000000000000001', ...enters(5), 'żółw'], trappedAt: 5,
-    marks: { 'error.error-pattern': { error: [16] }, 'error.received': { error: [16] },
-      'rotations.rotation-1': { error: [17] }, 'rotations.rotation-5': { error: [21] },
-      'rotations.rotation-5-syndrome': { changed: [21] }, 'result.received': { error: [16] },
-      'result.corrected': { changed: [16] } },
-    data: { verdict: 'correction', trapped: '5', outcome: 'corrected', changed: '16' } },
-  { name: 'two errors, at 17 and 19, trapped at rotation 4',
-    lines: [information, '00000000000000000101', ...enters(5)], trappedAt: 4,
-    marks: { 'error.received': { error: [17, 19] }, 'rotations.rotation-4': { error: [21, 23] },
+  {
+    name: 'one error at 16, trapped at rotation 5; Cofnij at the third pause; the file saved',
+    lines: [information, '00000000000000001', ...enters(5), 'żółw'],
+    trappedAt: 5,
+    marks: {
+      'error.error-pattern': { error: [16] },
+      'error.received': { error: [16] },
+      'rotations.rotation-1': { error: [17] },
+      'rotations.rotation-5': { error: [21] },
+      'rotations.rotation-5-syndrome': { changed: [21] },
+      'result.received': { error: [16] },
+      'result.corrected': { changed: [16] },
+    },
+    data: { verdict: 'correction', trapped: '5', outcome: 'corrected', changed: '16' },
+  },
+  {
+    name: 'two errors, at 17 and 19, trapped at rotation 4',
+    lines: [information, '00000000000000000101', ...enters(5)],
+    trappedAt: 4,
+    marks: {
+      'error.received': { error: [17, 19] },
+      'rotations.rotation-4': { error: [21, 23] },
       'rotations.rotation-4-syndrome': { changed: [21, 23] },
-      'result.corrected': { changed: [17, 19] } },
-    data: { trapped: '4', outcome: 'corrected', changed: '17 19' } },
-  { name: 'errors at 0 and 29: uncorrectable after 22 rotations, their span explained',
+      'result.corrected': { changed: [17, 19] },
+    },
+    data: { trapped: '4', outcome: 'corrected', changed: '17 19' },
+  },
+  {
+    name: 'errors at 0 and 29: uncorrectable after 22 rotations, their span explained',
     lines: [information, '1000000000000000000000000000010', ...enters(22)],
-    marks: { 'error.received': { error: [0, 29] }, 'rotations.rotation-22': { error: [20, 22] },
-      'result.received': { error: [0, 29] }, 'result.span': { span: [0, 29, 30] } },
-    data: { outcome: 'uncorrectable', limit: 'decoder', reason: 'rotations', spanFirst: '29',
-      spanLast: '0', spanLength: '3' }, axe: true },
-  { name: 'three errors at 0, 1 and 3, miscorrected: the differing positions listed',
-    lines: ['0'.repeat(21), '1101', ...enters(14)], trappedAt: 14,
-    marks: { 'error.received': { error: [0, 1, 3] },
+    marks: {
+      'error.received': { error: [0, 29] },
+      'rotations.rotation-22': { error: [20, 22] },
+      'result.received': { error: [0, 29] },
+      'result.span': { span: [0, 29, 30] },
+    },
+    data: {
+      outcome: 'uncorrectable',
+      limit: 'decoder',
+      reason: 'rotations',
+      spanFirst: '29',
+      spanLast: '0',
+      spanLength: '3',
+    },
+    axe: true,
+  },
+  {
+    name: 'three errors at 0, 1 and 3, miscorrected: the differing positions listed',
+    lines: ['0'.repeat(21), '1101', ...enters(14)],
+    trappedAt: 14,
+    marks: {
+      'error.received': { error: [0, 1, 3] },
       'rotations.rotation-14': { error: [14, 15, 17] },
       'rotations.rotation-14-syndrome': { changed: [21, 29] },
-      'result.corrected': { error: [0, 1, 3, 7, 15], changed: [7, 15] } },
-    data: { trapped: '14', errorsTrapped: 'no', flipsWithoutError: '21 29',
-      outcome: 'miscorrected', wrong: '0 1 3 7 15', limit: 'code' }, axe: true, why: true },
-  { name: 'an error at 21, in the parity part only: no trapping',
+      'result.corrected': { error: [0, 1, 3, 7, 15], changed: [7, 15] },
+    },
+    data: {
+      trapped: '14',
+      errorsTrapped: 'no',
+      flipsWithoutError: '21 29',
+      outcome: 'miscorrected',
+      wrong: '0 1 3 7 15',
+      limit: 'code',
+    },
+    axe: true,
+    why: true,
+  },
+  {
+    name: 'an error at 21, in the parity part only: no trapping',
     lines: [information, '0000000000000000000001', ''],
     marks: { 'error.received': { error: [21] }, 'syndrome.received': { error: [21] } },
-    data: { verdict: 'no-correction', parityOnly: '21' } },
-  { name: 'a 2 typed in the information word',
-    lines: ['2', '0', ...enters(21)], trappedAt: 21,
-    marks: { 'encoding.code-vector': { 'non-binary': [0] }, 'error.received': { error: [0] },
-      'result.corrected': { error: [0], changed: [0] }, 'result.transmitted': { 'non-binary': [0] } },
+    data: { verdict: 'no-correction', parityOnly: '21' },
+  },
+  {
+    name: 'a 2 typed in the information word',
+    lines: ['2', '0', ...enters(21)],
+    trappedAt: 21,
+    marks: {
+      'encoding.code-vector': { 'non-binary': [0] },
+      'error.received': { error: [0] },
+      'result.corrected': { error: [0], changed: [0] },
+      'result.transmitted': { 'non-binary': [0] },
+    },
     data: { unusual: '0', trapped: '21', outcome: 'miscorrected', wrong: '0' },
-    says: /wartość spoza 0 i 1 na pozycji 0 \(„2” = 2\)/, axe: true },
+    says: /wartość spoza 0 i 1 na pozycji 0 \(„2” = 2\)/,
+    axe: true,
+  },
 ];
 
 for (const viewport of [desktop, phone]) {
@@ -524,8 +654,11 @@ for (const viewport of [desktop, phone]) {
         // on, a weight of 2 or less is the trapped shape and every other weight a circle.
         assert.deepEqual(windows, ['21 22 23 24 25 26 27 28 29 30'], step);
         const weights = [...shown.matchAll(/Waga syndromu: (\d+)\n/g)].map(([, w]) => Number(w));
-        assert.deepEqual(points, printed === 0 ? [] :
-          weights.map((w) => (w <= 2 ? 'rect.trapped' : 'circle')), step);
+        assert.deepEqual(
+          points,
+          printed === 0 ? [] : weights.map((w) => (w <= 2 ? 'rect.trapped' : 'circle')),
+          step,
+        );
         assert.deepEqual(trapped, printed >= session.trappedAt ? [session.trappedAt] : [], step);
         assert.equal(sections.includes('result'), /korekcji\.\n|skorygowac!\n/.test(shown), step);
         if (printed === 2) second = { screen: shown, fragment: await fragment() };
@@ -555,11 +688,22 @@ for (const viewport of [desktop, phone]) {
         // "Zapisz przebieg": the terminal's text as shown, UTF-8.
         if (viewport.hasTouch) await page.tap('#show-view');
         await (viewport.hasTouch ? page.tap('#save-run') : page.click('#save-run'));
-        const saved = await page.evaluate(async () => ({ name: window.saved.name,
-          type: window.saved.blob.type, href: window.saved.href.startsWith('blob:'),
-          bytes: [...new Uint8Array(await window.saved.blob.arrayBuffer())] }));
-        assert.deepEqual(saved, { name: 'bch-przebieg.txt', type: 'text/plain;charset=utf-8',
-          href: true, bytes: [...new TextEncoder().encode(await screen())] }, where);
+        const saved = await page.evaluate(async () => ({
+          name: window.saved.name,
+          type: window.saved.blob.type,
+          href: window.saved.href.startsWith('blob:'),
+          bytes: [...new Uint8Array(await window.saved.blob.arrayBuffer())],
+        }));
+        assert.deepEqual(
+          saved,
+          {
+            name: 'bch-przebieg.txt',
+            type: 'text/plain;charset=utf-8',
+            href: true,
+            bytes: [...new TextEncoder().encode(await screen())],
+          },
+          where,
+        );
         assert.ok((await screen()).endsWith('Koniec programu!\n<Enter>\nżółw\n'), where);
       }
       // At a phone the view is a pane of its own: the switch shows it at full width, and back
@@ -568,18 +712,31 @@ for (const viewport of [desktop, phone]) {
       const terminalColumns = await columns();
       if (viewport.hasTouch) {
         await page.tap('#show-view');
-        assert.deepEqual(await page.$$eval('.panes button', (buttons) => buttons.map(
-          (button) => button.getAttribute('aria-pressed'))), ['false', 'true'], where);
+        assert.deepEqual(
+          await page.$$eval('.panes button', (buttons) =>
+            buttons.map((button) => button.getAttribute('aria-pressed')),
+          ),
+          ['false', 'true'],
+          where,
+        );
       }
       await assertViewShown(page, viewport);
       assert.equal(await columns(), terminalColumns, where);
       if (session.why) {
         // "Dlaczego?" at the verdict opens the panel at its point, which takes the focus.
-        const link = await page.$eval('#step-result p[data-outcome] .why',
-          (button) => button.dataset.why);
+        const link = await page.$eval(
+          '#step-result p[data-outcome] .why',
+          (button) => button.dataset.why,
+        );
         await page.click(`#step-result p[data-outcome] .why`);
-        assert.deepEqual(await page.evaluate(() => [document.getElementById('why').open,
-          document.activeElement.id]), [true, link], where);
+        assert.deepEqual(
+          await page.evaluate(() => [
+            document.getElementById('why').open,
+            document.activeElement.id,
+          ]),
+          [true, link],
+          where,
+        );
       }
       if (session.axe) {
         assert.deepEqual(await accessibilityViolations(page), [], where);
@@ -609,8 +766,11 @@ async function figureGeometry(page) {
     const view = document.getElementById('view').getBoundingClientRect();
     for (const table of document.querySelectorAll('#view-steps .words')) {
       const figure = table.parentElement.getBoundingClientRect();
-      const right = Math.max(...[...table.querySelectorAll('[role="row"] > :last-child')]
-        .map((element) => element.getBoundingClientRect().right));
+      const right = Math.max(
+        ...[...table.querySelectorAll('[role="row"] > :last-child')].map(
+          (element) => element.getBoundingClientRect().right,
+        ),
+      );
       if (right > figure.right + 0.5 || figure.right > view.right + 0.5) {
         problems.push(`a figure reaches ${right - figure.right} px past its pane`);
       }
@@ -634,14 +794,16 @@ async function figureGeometry(page) {
 async function headInSight(page) {
   return page.evaluate(() => {
     const view = document.getElementById('view');
-    const own = view.scrollHeight > view.clientHeight + 1 &&
-      getComputedStyle(view).overflowY !== 'visible';
+    const own =
+      view.scrollHeight > view.clientHeight + 1 && getComputedStyle(view).overflowY !== 'visible';
     const pane = own ? view.getBoundingClientRect() : { top: 0, bottom: innerHeight };
     const ruler = document.querySelector('#step-rotations .ruler').getBoundingClientRect();
     const current = document.querySelector('#step-rotations .current').getBoundingClientRect();
     const viewHead = document.querySelector('.view-head').getBoundingClientRect();
-    return { ruler: ruler.top >= viewHead.bottom - 1 && ruler.bottom <= pane.bottom,
-      current: current.top >= ruler.bottom - 1 && current.bottom <= pane.bottom + 1 };
+    return {
+      ruler: ruler.top >= viewHead.bottom - 1 && ruler.bottom <= pane.bottom,
+      current: current.top >= ruler.bottom - 1 && current.bottom <= pane.bottom + 1,
+    };
   });
 }
 for (const viewport of [phone, wide]) {
@@ -652,8 +814,10 @@ for (const viewport of [phone, wide]) {
       if (viewport.hasTouch) await page.tap('#show-view');
       assert.deepEqual(await figureGeometry(page), [], `${fragment} (${viewport.width} px)`);
       if (fragment === twenty) {
-        assert.equal(await page.$eval('#view-now', (p) => p.textContent),
-          'Przesunięcie 20: program czeka na Enter.');
+        assert.equal(
+          await page.$eval('#view-now', (p) => p.textContent),
+          'Przesunięcie 20: program czeka na Enter.',
+        );
         assert.deepEqual(await headInSight(page), { ruler: true, current: true });
       }
       assert.deepEqual(errors, []);
@@ -662,8 +826,7 @@ for (const viewport of [phone, wide]) {
   });
 }
 
-test('the print layout: the terminal\'s text dark on light, the explanation after it, no buttons',
-     async () => {
+test("the print layout: the terminal's text dark on light, the explanation after it, no buttons", async () => {
   const { page, errors } = await open(`${address}#v1:0n00000000000000001nn`, phone);
   const printed = await page.evaluate(() => {
     // The print style applied on the screen (Firefox's driver cannot emulate print media).
@@ -672,11 +835,15 @@ test('the print layout: the terminal\'s text dark on light, the explanation afte
         if (rule.media?.mediaText === 'print') rule.media.mediaText = 'all';
       }
     }
-    const shown = (element) => element.getClientRects().length > 0 &&
-      getComputedStyle(element).visibility !== 'hidden';
+    const shown = (element) =>
+      element.getClientRects().length > 0 && getComputedStyle(element).visibility !== 'hidden';
     const output = document.getElementById('output');
     const view = document.getElementById('view');
-    const channels = (color) => color.match(/[\d.]+/g).slice(0, 3).map(Number);
+    const channels = (color) =>
+      color
+        .match(/[\d.]+/g)
+        .slice(0, 3)
+        .map(Number);
     return {
       buttons: [...document.querySelectorAll('button')].filter(shown).length,
       terminal: shown(output) && output.textContent.includes('Waga syndromu'),
@@ -686,8 +853,14 @@ test('the print layout: the terminal\'s text dark on light, the explanation afte
       after: output.getBoundingClientRect().bottom <= view.getBoundingClientRect().top,
     };
   });
-  assert.deepEqual(printed,
-    { buttons: 0, terminal: true, dark: true, light: true, view: true, after: true });
+  assert.deepEqual(printed, {
+    buttons: 0,
+    terminal: true,
+    dark: true,
+    light: true,
+    view: true,
+    after: true,
+  });
   assert.deepEqual(errors, []);
   await page.close();
 });
@@ -707,22 +880,25 @@ test('the page in English, and the switch between the languages', async () => {
   await page.evaluate(() => {
     for (const details of document.querySelectorAll('details')) details.open = true;
   });
-  const leftover = await page.evaluate((pattern) => {
-    const polish = new RegExp(pattern.source, pattern.flags);
-    const found = [];
-    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
-    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
-      const skip = node.parentElement.closest('#output, #line, [lang="pl"], noscript, script');
-      if (!skip && polish.test(node.textContent)) found.push(node.textContent.slice(0, 60));
-    }
-    for (const element of document.querySelectorAll('[aria-label], [title]')) {
-      const text = `${element.getAttribute('aria-label') ?? ''} ${element.title}`;
-      if (!element.closest('[lang="pl"]') && polish.test(text)) found.push(text);
-    }
-    return found;
-  }, { source: POLISH.source, flags: POLISH.flags });
+  const leftover = await page.evaluate(
+    (pattern) => {
+      const polish = new RegExp(pattern.source, pattern.flags);
+      const found = [];
+      const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+      for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+        const skip = node.parentElement.closest('#output, #line, [lang="pl"], noscript, script');
+        if (!skip && polish.test(node.textContent)) found.push(node.textContent.slice(0, 60));
+      }
+      for (const element of document.querySelectorAll('[aria-label], [title]')) {
+        const text = `${element.getAttribute('aria-label') ?? ''} ${element.title}`;
+        if (!element.closest('[lang="pl"]') && polish.test(text)) found.push(text);
+      }
+      return found;
+    },
+    { source: POLISH.source, flags: POLISH.flags },
+  );
   assert.deepEqual(leftover, []);
-  assert.ok(await page.$('#gloss dt[lang="pl"]'), 'the gloss names the program\'s lines');
+  assert.ok(await page.$('#gloss dt[lang="pl"]'), "the gloss names the program's lines");
   assert.deepEqual(await accessibilityViolations(page), [], 'English');
   // The switch: Polish at once, the terminal's text the same, the language in the link.
   const before = await runs();
@@ -758,15 +934,18 @@ test('the page in English, and the switch between the languages', async () => {
 // opening it in a fresh page, axe with the list open; the progress is then cleared again.
 test('exercises: three solved by typing, kept over a reload, opened from a link', async () => {
   const { page, errors, press, click, waitForRuns } = await open(address);
-  const exercise = () => page.$eval('#exercises .exercise', (card) => ({
-    name: card.dataset.exercise, verdict: card.dataset.verdict }));
+  const exercise = () =>
+    page.$eval('#exercises .exercise', (card) => ({
+      name: card.dataset.exercise,
+      verdict: card.dataset.verdict,
+    }));
   const solved = () => page.$eval('#exercises', (panel) => panel.dataset.solved);
   const attempt = async (id) => {
     await page.click(`#exercises li[data-exercise="${id}"] button`);
     return (await exercise()).name;
   };
-  const zeros = (...ones) => [...'0'.repeat(31)].map((bit, p) => (ones.includes(p) ? '1' : bit))
-    .join('');
+  const zeros = (...ones) =>
+    [...'0'.repeat(31)].map((bit, p) => (ones.includes(p) ? '1' : bit)).join('');
   await attempt('two-parity');
   await press(information);
   await press(zeros(29, 30));
@@ -795,8 +974,10 @@ test('exercises: three solved by typing, kept over a reload, opened from a link'
   await waitForRuns(1);
   assert.equal(await solved(), 'trap two-parity zero-parity', 'kept over a reload');
   const elsewhere = await open(link, phone);
-  assert.equal((await elsewhere.page.$eval('#exercises .exercise', (card) =>
-    card.dataset.exercise)), trap);
+  assert.equal(
+    await elsewhere.page.$eval('#exercises .exercise', (card) => card.dataset.exercise),
+    trap,
+  );
   await elsewhere.page.close();
   await page.evaluate(() => localStorage.removeItem('bch.v1.progress'));
   assert.deepEqual(errors, []);
@@ -805,16 +986,21 @@ test('exercises: three solved by typing, kept over a reload, opened from a link'
 
 // Small sessions, each in a fresh page: what is typed, and what the screen must then show.
 const cases = [
-  { name: 'Ctrl-D after a partial line hands it over; the next line is the error pattern',
+  {
+    name: 'Ctrl-D after a partial line hands it over; the next line is the error pattern',
     async run({ page, screen, typed, press }) {
       await page.type('#line', '1 ');
       await press('', 'd', 'Control');
       assert.equal(await typed(), '');
-      assert.ok((await screen()).startsWith(`${banner}1 Zakodowany ciag (wektor kodowy): ${code}\n`));
+      assert.ok(
+        (await screen()).startsWith(`${banner}1 Zakodowany ciag (wektor kodowy): ${code}\n`),
+      );
       await press('11');
       assert.match(await screen(), /\nOdebrany ciag: 0100000000000000000001110110100\n/);
-    } },
-  { name: 'paste: each line is handed over, the rest stays in the line',
+    },
+  },
+  {
+    name: 'paste: each line is handed over, the rest stays in the line',
     async run({ page, screen, typed, fragment, waitForRuns }) {
       await page.evaluate(() => {
         const event = new Event('paste', { bubbles: true, cancelable: true });
@@ -826,8 +1012,10 @@ const cases = [
       assert.equal(await fragment(), '#v1:0n00001n%78n');
       assert.ok((await screen()).startsWith(`${banner}0\nZakodowany ciag (wektor kodowy): 0`));
       assert.match(await screen(), /kodowego: 00001\nOdebrany ciag: /);
-    } },
-  { name: 'a new run after Ctrl-D on an empty line waits for its first word',
+    },
+  },
+  {
+    name: 'a new run after Ctrl-D on an empty line waits for its first word',
     async run({ page, screen, press, click }) {
       await press('', 'd', 'Control');
       assert.ok((await screen()).includes('Odebrany ciag: 1010101010110011001110111011101\n'));
@@ -835,11 +1023,16 @@ const cases = [
       await click('#new-run');
       assert.equal(await page.$eval('#end-input', (button) => button.disabled), false);
       await press('1');
-      assert.ok((await screen()).startsWith(`${banner}1\nZakodowany ciag (wektor kodowy): ${code}\n`));
+      assert.ok(
+        (await screen()).startsWith(`${banner}1\nZakodowany ciag (wektor kodowy): ${code}\n`),
+      );
       assert.equal((await screen()).split('Kod BCH').length, 2);
-    } },
-  { name: 'stepping from the view: Dalej, Cofnij gives the line back, Ponów, Enter, Do końca',
-    fragment: '#v1:0n', async run({ page, screen, typed, fragment, click }) {
+    },
+  },
+  {
+    name: 'stepping from the view: Dalej, Cofnij gives the line back, Ponów, Enter, Do końca',
+    fragment: '#v1:0n',
+    async run({ page, screen, typed, fragment, click }) {
       const pattern = '00000000000000001'; // one error at 16: five rotations
       await page.type('#line', pattern);
       // On a phone the view is a pane of its own; the line keeps what was typed.
@@ -865,25 +1058,40 @@ const cases = [
       await click('#to-end');
       assert.ok((await screen()).endsWith('Koniec programu!\n<Enter>\n\n'), 'run to its end');
       assert.equal(await fragment(), `#v1:0n${pattern}n${'n'.repeat(6)}`);
-      assert.deepEqual(await page.$$eval('#step, #to-end, #redo', (buttons) => buttons.map(
-        (button) => button.disabled)), [true, true, true]);
-    } },
-  { name: 'an unknown exercise in a link: a message, the session still shown',
-    fragment: '#v2:t=nope;s=1n', async run({ page, screen }) {
+      assert.deepEqual(
+        await page.$$eval('#step, #to-end, #redo', (buttons) =>
+          buttons.map((button) => button.disabled),
+        ),
+        [true, true, true],
+      );
+    },
+  },
+  {
+    name: 'an unknown exercise in a link: a message, the session still shown',
+    fragment: '#v2:t=nope;s=1n',
+    async run({ page, screen }) {
       assert.ok((await screen()).includes('Zakodowany ciag (wektor kodowy): 1000'));
-      assert.match(await page.$eval('#status', (element) => element.textContent),
-        /zadanie „nope”/);
+      assert.match(await page.$eval('#status', (element) => element.textContent), /zadanie „nope”/);
       assert.equal(await page.$('#exercises .exercise'), null);
-    } },
+    },
+  },
   // The end of the input, first thing, after a word and at the closing pause (Ctrl-D on an
   // empty line, or there Enter): the address says so, a reload gives the same screen and view,
   // and "Cofnij" takes back that one hand-over.
-  ...[['', 'd', '#v1:e'], ['#v1:1n', 'd', '#v1:1ne'], ['#v1:0n0n', 'd', '#v1:0n0ne'],
-    ['#v1:0n0n', 'Enter', '#v1:0n0nn']].map(([start, key, ended]) => ({
-    name: `the end by ${key} at "${start}": the address, a reload, Cofnij`, fragment: start,
+  ...[
+    ['', 'd', '#v1:e'],
+    ['#v1:1n', 'd', '#v1:1ne'],
+    ['#v1:0n0n', 'd', '#v1:0n0ne'],
+    ['#v1:0n0n', 'Enter', '#v1:0n0nn'],
+  ].map(([start, key, ended]) => ({
+    name: `the end by ${key} at "${start}": the address, a reload, Cofnij`,
+    fragment: start,
     async run({ page, screen, fragment, press, click }) {
-      const state = async () => ({ screen: await screen(), fragment: await fragment(),
-        view: await viewFacts(page) });
+      const state = async () => ({
+        screen: await screen(),
+        fragment: await fragment(),
+        view: await viewFacts(page),
+      });
       const before = await state();
       await press('', key, key === 'd' ? 'Control' : null);
       const end = await state();
@@ -895,15 +1103,22 @@ const cases = [
       assert.equal(await page.$eval('#take-back', (button) => button.disabled), false, 'Cofnij');
       await click('#take-back');
       assert.deepEqual(await state(), before, 'taken back');
-    } })),
-  { name: 'a damaged fragment: a message and an empty session', fragment: '#v1:10%2001x',
+    },
+  })),
+  {
+    name: 'a damaged fragment: a message and an empty session',
+    fragment: '#v1:10%2001x',
     async run({ page, screen, fragment }) {
       assert.equal(await screen(), banner);
-      assert.match(await page.$eval('#status', (element) => element.textContent),
-                   /uszkodzony.*Zaczynam od pustej sesji/);
+      assert.match(
+        await page.$eval('#status', (element) => element.textContent),
+        /uszkodzony.*Zaczynam od pustej sesji/,
+      );
       assert.equal(await fragment(), '');
-    } },
-  { name: 'focus: a click on the screen returns to the line; Tab goes to the buttons',
+    },
+  },
+  {
+    name: 'focus: a click on the screen returns to the line; Tab goes to the buttons',
     async run({ page, screen, press }) {
       await page.evaluate(() => document.activeElement.blur());
       await page.click('#output');
@@ -917,9 +1132,13 @@ const cases = [
       await page.click('#output');
       await press('1');
       assert.ok((await screen()).startsWith(`${banner}1\n`));
-      assert.equal(await page.$eval('#screen', (element) =>
-        getComputedStyle(element).outlineStyle), 'solid', 'the line shows no focus');
-    } },
+      assert.equal(
+        await page.$eval('#screen', (element) => getComputedStyle(element).outlineStyle),
+        'solid',
+        'the line shows no focus',
+      );
+    },
+  },
 ];
 for (const viewport of [desktop, phone]) {
   for (const { name, fragment = '', run } of cases) {
@@ -934,15 +1153,19 @@ for (const viewport of [desktop, phone]) {
 
 test('while the program loads, the buttons and the line take nothing', async () => {
   let release;
-  holdProgram = new Promise((done) => { release = done; });
+  holdProgram = new Promise((done) => {
+    release = done;
+  });
   const page = await browser.newPage();
   await page.goto(address);
   await page.waitForSelector('#status');
-  const state = () => page.evaluate(() => ({
-    buttons: ['end-input', 'copy-link', 'new-run', 'take-back', 'save-run']
-      .map((id) => document.getElementById(id).disabled),
-    editable: document.getElementById('line').isContentEditable,
-  }));
+  const state = () =>
+    page.evaluate(() => ({
+      buttons: ['end-input', 'copy-link', 'new-run', 'take-back', 'save-run'].map(
+        (id) => document.getElementById(id).disabled,
+      ),
+      editable: document.getElementById('line').isContentEditable,
+    }));
   assert.deepEqual(await state(), { buttons: [true, true, true, true, true], editable: false });
   holdProgram = null;
   release();
@@ -952,16 +1175,19 @@ test('while the program loads, the buttons and the line take nothing', async () 
   await page.close();
 });
 
-test('the site opened from disk runs, or says to open bch.html: it never stays loading',
-     async () => {
+test('the site opened from disk runs, or says to open bch.html: it never stays loading', async () => {
   const page = await browser.newPage();
   await page.goto(pathToFileURL(resolve(site, 'index.html')).href);
-  await page.waitForFunction(() => document.body.dataset.runs === '1' ||
-    /(otwórz plik|open the file) bch\.html/.test(document.getElementById('status').textContent),
-  { timeout: 10000 });
+  await page.waitForFunction(
+    () =>
+      document.body.dataset.runs === '1' ||
+      /(otwórz plik|open the file) bch\.html/.test(document.getElementById('status').textContent),
+    { timeout: 10000 },
+  );
   // The view says what the terminal says, not "loading".
-  const [status, view] = await page.$$eval('#status, #view-now', (elements) => elements.map(
-    (element) => element.textContent));
+  const [status, view] = await page.$$eval('#status, #view-now', (elements) =>
+    elements.map((element) => element.textContent),
+  );
   if (status !== '') assert.equal(view, status);
   await page.close();
 });

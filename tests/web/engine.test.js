@@ -49,8 +49,11 @@ for (const folder of ['common', 'posix']) {
           assert.ok(whole.marks.length <= kept, `cut after ${kept} lines: ended too early`);
           assert.deepEqual(Buffer.from(cut.output), expected, `cut after ${kept} lines`);
         } else {
-          assert.deepEqual(cut.output, whole.output.subarray(0, whole.marks[kept]),
-                           `cut after ${kept} lines`);
+          assert.deepEqual(
+            cut.output,
+            whole.output.subarray(0, whole.marks[kept]),
+            `cut after ${kept} lines`,
+          );
         }
       }
     });
@@ -63,14 +66,24 @@ for (const folder of ['common', 'posix']) {
 // first two bits of 1's code vector (a wrong reading takes no pattern, or a run of ones).
 const ones = '1'.repeat(200000);
 const handOvers = [
-  { name: "Ctrl-D after '1 ': the discard does not wait for the line end",
-    chunks: ['1 ', '11\n'], sameAs: ['1\n', '11\n'],
-    waitsAfterFirst: /Zakodowany ciag \(wektor kodowy\): 1000000000000000000001110110100\n.*\nPodaj blad wprowadzony do wektora kodowego: $/s },
-  { name: 'a line of 200,002 bytes: the discard reads on past the first read to its end',
-    chunks: [`1 ${ones}\n`, '11\n'], sameAs: ['1\n', '11\n'] },
-  { name: 'a word of 200,000 bytes, cut to 21, then a line end',
-    chunks: [`${ones}\n`, '11\n'], sameAs: [`${'1'.repeat(21)}\n`, '11\n'],
-    received: /Odebrany ciag: 001{19}/ },
+  {
+    name: "Ctrl-D after '1 ': the discard does not wait for the line end",
+    chunks: ['1 ', '11\n'],
+    sameAs: ['1\n', '11\n'],
+    waitsAfterFirst:
+      /Zakodowany ciag \(wektor kodowy\): 1000000000000000000001110110100\n.*\nPodaj blad wprowadzony do wektora kodowego: $/s,
+  },
+  {
+    name: 'a line of 200,002 bytes: the discard reads on past the first read to its end',
+    chunks: [`1 ${ones}\n`, '11\n'],
+    sameAs: ['1\n', '11\n'],
+  },
+  {
+    name: 'a word of 200,000 bytes, cut to 21, then a line end',
+    chunks: [`${ones}\n`, '11\n'],
+    sameAs: [`${'1'.repeat(21)}\n`, '11\n'],
+    received: /Odebrany ciag: 001{19}/,
+  },
 ];
 for (const { name, chunks, sameAs, waitsAfterFirst, received } of handOvers) {
   test(name, async () => {
@@ -99,15 +112,24 @@ const sessions = [
   { fragment: 'v1:1%20d11nn', chunks: ['1 ', '11\n', '\n'], ended: false },
   { fragment: 'v1:%C4%85%0D%25n%78%3Ad', chunks: ['\u0105\r%\n', 'x:'], ended: false },
   { fragment: 'v2:l=en;s=10%2001nne', chunks: ['10 01\n', '\n'], ended: true, language: 'en' },
-  { fragment: 'v2:l=pl;t=trap-5;s=1n', chunks: ['1\n'], ended: false, language: 'pl',
-    exercise: 'trap-5' },
+  {
+    fragment: 'v2:l=pl;t=trap-5;s=1n',
+    chunks: ['1\n'],
+    ended: false,
+    language: 'pl',
+    exercise: 'trap-5',
+  },
   { fragment: 'v2:t=read.3;s=', chunks: [], ended: false, exercise: 'read.3' },
 ];
 test('session fragments: known encodings both ways', () => {
   for (const { fragment, chunks, ended, language = null, exercise = null } of sessions) {
     assert.equal(encodeSession(chunks.map(bytes), ended, { language, exercise }), fragment);
-    assert.deepEqual(decodeSession(fragment),
-      { chunks: chunks.map(bytes), ended, language, exercise });
+    assert.deepEqual(decodeSession(fragment), {
+      chunks: chunks.map(bytes),
+      ended,
+      language,
+      exercise,
+    });
   }
   assert.deepEqual(decodeSession(''), { chunks: [], ended: false, language: null, exercise: null });
   assert.deepEqual(decodeSession('v2:s=1n;l=en'), decodeSession('v2:l=en;s=1n'));
@@ -118,15 +140,38 @@ test('session fragments: every byte, in a line, in a part of a line and alone', 
     const chunks = [[byte, 0x0a], [0x31, byte], [byte]].map((list) => Uint8Array.from(list));
     const fragment = encodeSession(chunks, true);
     assert.match(fragment, /^v1:[0-9A-F%nde]*e$/);
-    assert.deepEqual(decodeSession(fragment), { chunks, ended: true, language: null,
-      exercise: null }, `byte ${byte}`);
+    assert.deepEqual(
+      decodeSession(fragment),
+      { chunks, ended: true, language: null, exercise: null },
+      `byte ${byte}`,
+    );
   }
 });
 test('session fragments: damaged or foreign ones are refused', () => {
-  for (const fragment of ['top', 'v2:1n', 'V1:1n', 'v1', 'v1:1', 'v1:1n%', 'v1:%4n', 'v1:%zzn',
-                          'v1:xn', 'v1:d', 'v1:1nd', 'v1:en', 'v1:ee', 'v1:1e', 'v1:1n1n ',
-                          'v2:l=de;s=1n', 'v2:x=1;s=1n', 'v2:l=en;l=pl', 'v2:s=1n;s=1n',
-                          'v2:t=a b;s=1n', 'v2:s=1x', 'v3:1n']) {
+  for (const fragment of [
+    'top',
+    'v2:1n',
+    'V1:1n',
+    'v1',
+    'v1:1',
+    'v1:1n%',
+    'v1:%4n',
+    'v1:%zzn',
+    'v1:xn',
+    'v1:d',
+    'v1:1nd',
+    'v1:en',
+    'v1:ee',
+    'v1:1e',
+    'v1:1n1n ',
+    'v2:l=de;s=1n',
+    'v2:x=1;s=1n',
+    'v2:l=en;l=pl',
+    'v2:s=1n;s=1n',
+    'v2:t=a b;s=1n',
+    'v2:s=1x',
+    'v3:1n',
+  ]) {
     assert.throws(() => decodeSession(fragment), SessionError, fragment);
   }
 });
@@ -167,12 +212,19 @@ const sessionScripts = {
     ['redo', [], 'v1:1ne', { returned: null, waiting: false, undone: 0 }],
   ],
   'replays: an end and a line the program never took are dropped; a damaged address': [
-    ['replay', [`v1:1n${PATTERN_16}n${'n'.repeat(6)}e`], `v1:1n${PATTERN_16}n${'n'.repeat(6)}`,
-      { waiting: false }],
-    ['replay', [`v1:1n${PATTERN_16}n${'n'.repeat(7)}`], `v1:1n${PATTERN_16}n${'n'.repeat(6)}`,
-      {}],
-    ['replay', ['v2:l=en;t=trap-3;s=1n'], 'v1:1n',
-      { returned: { language: 'en', exercise: 'trap-3', problem: null } }],
+    [
+      'replay',
+      [`v1:1n${PATTERN_16}n${'n'.repeat(6)}e`],
+      `v1:1n${PATTERN_16}n${'n'.repeat(6)}`,
+      { waiting: false },
+    ],
+    ['replay', [`v1:1n${PATTERN_16}n${'n'.repeat(7)}`], `v1:1n${PATTERN_16}n${'n'.repeat(6)}`, {}],
+    [
+      'replay',
+      ['v2:l=en;t=trap-3;s=1n'],
+      'v1:1n',
+      { returned: { language: 'en', exercise: 'trap-3', problem: null } },
+    ],
     ['replay', ['v1:1x'], '', { problemKey: 'session.unexpected', waiting: true }],
     // The rest of the first line is dropped, and the end of the input is the error pattern.
     ['start', [['1 ', '1\n'].map(bytes), true], 'v1:1%20d1ne', { waiting: false }],
@@ -192,7 +244,8 @@ for (const [name, script] of Object.entries(sessionScripts)) {
       const returned = await session[action](...(argumentsOf[action]?.() ?? []));
       assert.equal(session.fragment(), fragment, where);
       if ('returned' in expected) {
-        const shown = returned instanceof Uint8Array ? new TextDecoder().decode(returned) : returned;
+        const shown =
+          returned instanceof Uint8Array ? new TextDecoder().decode(returned) : returned;
         assert.deepEqual(shown, expected.returned, where);
       }
       if ('problemKey' in expected) assert.equal(returned.problem?.key, expected.problemKey, where);

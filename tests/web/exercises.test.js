@@ -9,11 +9,22 @@ import { join } from 'node:path';
 import { test } from 'node:test';
 import { runProgram } from '../../web/program/engine.js';
 import {
-  EXERCISES, ExerciseError, exerciseName, judge, newAttempt, parseExercise, readRun,
+  EXERCISES,
+  ExerciseError,
+  exerciseName,
+  judge,
+  newAttempt,
+  parseExercise,
+  readRun,
   typedPositions,
 } from '../../web/practice/exercises.js';
 import {
-  ProgressError, decodeProgress, emptyProgress, encodeProgress, score, solve,
+  ProgressError,
+  decodeProgress,
+  emptyProgress,
+  encodeProgress,
+  score,
+  solve,
 } from '../../web/practice/progress.js';
 import { readSteps } from '../../web/teaching/steps.js';
 
@@ -25,45 +36,77 @@ async function run(...lines) {
   const { output } = await runProgram(program, chunks, false);
   return readSteps(output, chunks);
 }
-const at = (...positions) => Array.from({ length: 31 },
-  (_, p) => (positions.includes(p) ? '1' : '0')).join('');
+const at = (...positions) =>
+  Array.from({ length: 31 }, (_, p) => (positions.includes(p) ? '1' : '0')).join('');
 const word = '101010101011001100111';
 
 // exercise -> [parameter, answer, lines, verdict]
 const TABLE = {
-  trap: [[5, null, [word, at(16)], 'solved'], [5, null, [word, at(15)], 'missed'],
-    [5, null, [word, at(17)], 'missed'], [20, null, [word, at(1)], 'solved'],
-    [5, null, [word, at(16, 30)], 'missed']],
-  'two-corrected': [[null, null, [word, at(17, 19)], 'solved'],
-    [null, null, [word, at(0, 10)], 'missed'], [null, null, [word, at(17)], 'missed']],
-  'two-beyond': [[null, null, [word, at(0, 10)], 'solved'],
+  trap: [
+    [5, null, [word, at(16)], 'solved'],
+    [5, null, [word, at(15)], 'missed'],
+    [5, null, [word, at(17)], 'missed'],
+    [20, null, [word, at(1)], 'solved'],
+    [5, null, [word, at(16, 30)], 'missed'],
+  ],
+  'two-corrected': [
+    [null, null, [word, at(17, 19)], 'solved'],
+    [null, null, [word, at(0, 10)], 'missed'],
+    [null, null, [word, at(17)], 'missed'],
+  ],
+  'two-beyond': [
+    [null, null, [word, at(0, 10)], 'solved'],
     [null, null, [word, at(0, 29)], 'solved'],
-    [null, null, [word, at(0, 9)], 'missed'], [null, null, [word, at(0, 10, 20)], 'missed']],
-  'two-parity': [[null, null, [word, at(21, 30)], 'solved'],
-    [null, null, [word, at(20, 21)], 'missed'], [null, null, [word, at(29)], 'missed']],
-  'three-parity': [[null, null, [word, at(21, 22, 23)], 'solved'],
-    [null, null, [word, at(21, 22)], 'missed'], [null, null, [word, at(20, 21, 22)], 'missed']],
-  miscorrect: [[null, null, ['0', at(0, 1, 3)], 'solved'], [null, null, ['0', at(0, 1)], 'missed'],
-    [null, null, ['0', at(0, 10, 20)], 'missed']],
-  'zero-parity': [[null, null, ['000000000011101101001', '0'], 'solved'],
-    [null, null, ['1', '0'], 'missed'], [null, null, ['0', '0'], 'missed'],
-    [null, null, ['000000000022202202002', '0'], 'missed']],
-  unseen: [[null, null, [word, '1000000000000000000001110110100'], 'solved'],
-    [null, null, [word, at(0)], 'missed'], [null, null, [word, '0'], 'missed']],
+    [null, null, [word, at(0, 9)], 'missed'],
+    [null, null, [word, at(0, 10, 20)], 'missed'],
+  ],
+  'two-parity': [
+    [null, null, [word, at(21, 30)], 'solved'],
+    [null, null, [word, at(20, 21)], 'missed'],
+    [null, null, [word, at(29)], 'missed'],
+  ],
+  'three-parity': [
+    [null, null, [word, at(21, 22, 23)], 'solved'],
+    [null, null, [word, at(21, 22)], 'missed'],
+    [null, null, [word, at(20, 21, 22)], 'missed'],
+  ],
+  miscorrect: [
+    [null, null, ['0', at(0, 1, 3)], 'solved'],
+    [null, null, ['0', at(0, 1)], 'missed'],
+    [null, null, ['0', at(0, 10, 20)], 'missed'],
+  ],
+  'zero-parity': [
+    [null, null, ['000000000011101101001', '0'], 'solved'],
+    [null, null, ['1', '0'], 'missed'],
+    [null, null, ['0', '0'], 'missed'],
+    [null, null, ['000000000022202202002', '0'], 'missed'],
+  ],
+  unseen: [
+    [null, null, [word, '1000000000000000000001110110100'], 'solved'],
+    [null, null, [word, at(0)], 'missed'],
+    [null, null, [word, '0'], 'missed'],
+  ],
   // An error at 10 enters the window after 11 rotations: "no" for rotations 2..10, "yes" at 11.
-  predict: [[null, { 2: false, 3: false, 4: false, 5: false, 6: false }, [word, at(10)], 'solved'],
+  predict: [
+    [null, { 2: false, 3: false, 4: false, 5: false, 6: false }, [word, at(10)], 'solved'],
     [null, { 2: false, 3: true }, [word, at(10)], 'missed'],
-    [null, { 2: false, 3: false }, [word, at(10)], 'missed']],
-  longest: [[null, null, [word, at(0, 30)], 'solved'], [null, null, [word, at(0, 29)], 'missed'],
-    [null, null, [word, at(0)], 'missed']],
+    [null, { 2: false, 3: false }, [word, at(10)], 'missed'],
+  ],
+  longest: [
+    [null, null, [word, at(0, 30)], 'solved'],
+    [null, null, [word, at(0, 29)], 'missed'],
+    [null, null, [word, at(0)], 'missed'],
+  ],
 };
 
-test('each exercise: answers that solve it and near misses, judged on the real program',
-     async () => {
+test('each exercise: answers that solve it and near misses, judged on the real program', async () => {
   for (const [id, rows] of Object.entries(TABLE)) {
     for (const [parameter, answer, lines, verdict] of rows) {
-      assert.equal(judge(id, parameter, await run(...lines), answer), verdict,
-        `${id} ${parameter ?? ''} ${lines.join(' / ')}`);
+      assert.equal(
+        judge(id, parameter, await run(...lines), answer),
+        verdict,
+        `${id} ${parameter ?? ''} ${lines.join(' / ')}`,
+      );
     }
   }
   // Read: the positions typed against those of the run the seed makes; one off misses.
@@ -91,8 +134,10 @@ test('random bytes typed: judged without a throw and never solved', async () => 
   };
   let count = 0;
   for (let i = 0; i < 60; i += 1) {
-    const line = () => String.fromCharCode(...Array.from({ length: random(40) },
-      () => [random(256), 48, 49, 50, 45, 32][random(6)]));
+    const line = () =>
+      String.fromCharCode(
+        ...Array.from({ length: random(40) }, () => [random(256), 48, 49, 50, 45, 32][random(6)]),
+      );
     const steps = await run(line(), line());
     if (steps.unusual.length === 0) continue; // zeros and ones only: a fair answer
     count += 1;
@@ -116,11 +161,21 @@ test('exercise names in links, and the progress kept', () => {
   assert.equal(typedPositions('3 -1'), null);
   const progress = solve(solve({ ...emptyProgress(), bestPrediction: 6 }, 'predict'), 'trap');
   assert.equal(encodeProgress(progress), 'p1:trap.predict:6');
-  assert.deepEqual(decodeProgress('p1:trap.predict:6'), { solved: ['trap', 'predict'],
-    bestPrediction: 6 });
+  assert.deepEqual(decodeProgress('p1:trap.predict:6'), {
+    solved: ['trap', 'predict'],
+    bestPrediction: 6,
+  });
   assert.deepEqual(score(progress), { raw: Math.round(200 / EXERCISES.length), min: 0, max: 100 });
-  for (const text of ['', 'p2:trap:0', 'p1:trap:x', 'p1:nope:0', 'p1:trap.trap:1', '{"a":1}',
-    'p1:trap:0:0', null]) {
+  for (const text of [
+    '',
+    'p2:trap:0',
+    'p1:trap:x',
+    'p1:nope:0',
+    'p1:trap.trap:1',
+    '{"a":1}',
+    'p1:trap:0:0',
+    null,
+  ]) {
     assert.throws(() => decodeProgress(text), ProgressError, String(text));
   }
 });

@@ -17,7 +17,9 @@ import { readSteps } from '../../web/teaching/steps.js';
 const polish = speaker('pl');
 const english = speaker('en');
 const folder = new URL('../transcripts/common/', import.meta.url);
-const names = readdirSync(folder).filter((f) => f.endsWith('.in')).map((f) => f.slice(0, -3));
+const names = readdirSync(folder)
+  .filter((f) => f.endsWith('.in'))
+  .map((f) => f.slice(0, -3));
 const load = (name) => ({
   input: readFileSync(new URL(`${name}.in`, folder)),
   output: readFileSync(new URL(`${name}.out`, folder)),
@@ -57,8 +59,7 @@ function facts(model) {
 // Never an empty value; and after a count other than 1 the plural "po 2 przesunięciach", the
 // singular only after an ordinal ("po 2. przesunięciu"), in the panel too.
 const WRONG_TEXT = /undefined|null|NaN|\[object|(?<=\d|\bp)(?<!\b1) przesunięciu/;
-test('every transcript cut at every line end: sections follow the facts, marks follow the reader',
-     () => {
+test('every transcript cut at every line end: sections follow the facts, marks follow the reader', () => {
   for (const text of why(polish).points.flatMap((point) => point.paragraphs)) {
     assert.doesNotMatch(text, WRONG_TEXT);
   }
@@ -69,10 +70,16 @@ test('every transcript cut at every line end: sections follow the facts, marks f
       const steps = readSteps(output.subarray(0, cut), input);
       const where = `${name} cut at ${cut}`;
       const { sections, rows, texts } = facts(explain(steps, cut === output.length, polish));
-      const expected = [['encoding', steps.codeVector], ['error', steps.rotations.length > 0],
-        ['syndrome', steps.rotations[0]?.weight != null], ['rotations', steps.rotations.length > 1],
-        ['trapped', steps.rotations.slice(1).some((r) => r.trapped)], ['result', steps.outcome]]
-        .filter(([, held]) => held).map(([id]) => id);
+      const expected = [
+        ['encoding', steps.codeVector],
+        ['error', steps.rotations.length > 0],
+        ['syndrome', steps.rotations[0]?.weight != null],
+        ['rotations', steps.rotations.length > 1],
+        ['trapped', steps.rotations.slice(1).some((r) => r.trapped)],
+        ['result', steps.outcome],
+      ]
+        .filter(([, held]) => held)
+        .map(([id]) => id);
       assert.deepEqual(sections, expected, where);
       for (const text of texts) assert.doesNotMatch(text, WRONG_TEXT, where);
       const errorsIn = (row) => rows[row].error ?? [];
@@ -87,31 +94,76 @@ test('every transcript cut at every line end: sections follow the facts, marks f
 });
 
 const KNOWN = {
-  single_error_at_20: { verdict: 'correction', trapped: 1, rotateBack: 30, outcome: 'corrected',
+  single_error_at_20: {
+    verdict: 'correction',
+    trapped: 1,
+    rotateBack: 30,
+    outcome: 'corrected',
     changed: '20',
-    marks: { 'rotations.rotation-1': { error: [21] },
-      'rotations.rotation-1-syndrome': { changed: [21] }, 'result.corrected': { changed: [20] } } },
+    marks: {
+      'rotations.rotation-1': { error: [21] },
+      'rotations.rotation-1-syndrome': { changed: [21] },
+      'result.corrected': { changed: [20] },
+    },
+  },
   error_in_parity_only: { verdict: 'no-correction', parityOnly: '21', sections: 3 },
-  three_errors_miscorrected: { trapped: 14, errorsTrapped: 'no', flipsWithoutError: '21 29',
-    outcome: 'miscorrected', wrong: '0 1 3 7 15', limit: 'code', rotateBack: 17,
-    marks: { 'result.corrected': { error: [0, 1, 3, 7, 15], changed: [7, 15] },
-      'rotations.rotation-14-syndrome': { changed: [21, 29] } } },
-  errors_at_0_and_29_uncorrectable: { outcome: 'uncorrectable', limit: 'decoder',
-    reason: 'rotations', spanFirst: 29, spanLast: 0, spanLength: 3,
+  three_errors_miscorrected: {
+    trapped: 14,
+    errorsTrapped: 'no',
+    flipsWithoutError: '21 29',
+    outcome: 'miscorrected',
+    wrong: '0 1 3 7 15',
+    limit: 'code',
+    rotateBack: 17,
+    marks: {
+      'result.corrected': { error: [0, 1, 3, 7, 15], changed: [7, 15] },
+      'rotations.rotation-14-syndrome': { changed: [21, 29] },
+    },
+  },
+  errors_at_0_and_29_uncorrectable: {
+    outcome: 'uncorrectable',
+    limit: 'decoder',
+    reason: 'rotations',
+    spanFirst: 29,
+    spanLast: 0,
+    spanLength: 3,
     says: /dopiero po 23\. przesunięciu/,
-    marks: { 'result.span': { span: [0, 29, 30] } } },
-  pauses_at_end_of_input: { outcome: 'uncorrectable', limit: 'decoder', reason: 'span',
-    spanLength: 11, says: /11 pozycji/ },
+    marks: { 'result.span': { span: [0, 29, 30] } },
+  },
+  pauses_at_end_of_input: {
+    outcome: 'uncorrectable',
+    limit: 'decoder',
+    reason: 'span',
+    spanLength: 11,
+    says: /11 pozycji/,
+  },
   errors_at_0_and_30: { trapped: 22, rotateBack: 9, outcome: 'corrected' },
   // Both would stand in the window after 30 rotations, 8 more than the program makes.
-  errors_at_0_and_22_uncorrectable: { outcome: 'uncorrectable', limit: 'decoder',
-    reason: 'rotations', trapRotation: 30, spanFirst: 22, spanLast: 0, spanLength: 10 },
+  errors_at_0_and_22_uncorrectable: {
+    outcome: 'uncorrectable',
+    limit: 'decoder',
+    reason: 'rotations',
+    trapRotation: 30,
+    spanFirst: 22,
+    spanLast: 0,
+    spanLength: 10,
+  },
   errors_at_0_and_11_span_of_12: { reason: 'span', spanLength: 12, says: /ma 12 pozycji\./ },
   // In the window before any rotation: they left it, not "no rotation fits them".
-  three_errors_from_28_to_30: { verdict: 'correction', outcome: 'uncorrectable', limit: 'code',
-    reason: 'left-window', spanFirst: 28, spanLength: 3 },
-  digit_two_in_information: { unusual: '0', outcome: 'miscorrected', wrong: '0',
-    marks: { 'encoding.code-vector': { 'non-binary': [0] } } },
+  three_errors_from_28_to_30: {
+    verdict: 'correction',
+    outcome: 'uncorrectable',
+    limit: 'code',
+    reason: 'left-window',
+    spanFirst: 28,
+    spanLength: 3,
+  },
+  digit_two_in_information: {
+    unusual: '0',
+    outcome: 'miscorrected',
+    wrong: '0',
+    marks: { 'encoding.code-vector': { 'non-binary': [0] } },
+  },
   // Three typed values outside 0/1: no claim that three errors beat the code.
   bytes_over_127: { outcome: 'miscorrected', wrong: '0 2', limit: '' },
   // The -1 in the received word is not a one: weight 0, and the view does not count errors.
@@ -121,8 +173,7 @@ const KNOWN = {
 test('named transcripts: verdicts, outcomes, spans and marks', () => {
   for (const [name, expected] of Object.entries(KNOWN)) {
     const { input, output } = load(name);
-    const { sections, data, rows, texts } = facts(explain(readSteps(output, input), true,
-      polish));
+    const { sections, data, rows, texts } = facts(explain(readSteps(output, input), true, polish));
     const { marks = {}, says, unsaid, sections: count, ...attributes } = expected;
     for (const [key, value] of Object.entries(attributes)) {
       assert.equal(data[key], value, `${name}: ${key}`);
@@ -130,7 +181,11 @@ test('named transcripts: verdicts, outcomes, spans and marks', () => {
     for (const [row, expectedMarks] of Object.entries(marks)) {
       assert.deepEqual(rows[row], expectedMarks, `${name}: ${row}`);
     }
-    if (says) assert.ok(texts.some((text) => says.test(text)), `${name}: says ${says}`);
+    if (says)
+      assert.ok(
+        texts.some((text) => says.test(text)),
+        `${name}: says ${says}`,
+      );
     if (unsaid) assert.ok(!texts.some((text) => unsaid.test(text)), `${name}: ${unsaid}`);
     if (count) assert.equal(sections.length, count, name);
   }
@@ -143,8 +198,9 @@ const encoder = new TextEncoder();
 // The program's run on a word and an error pattern, Enter at every pause.
 async function session(information, errors) {
   const pattern = [...'0'.repeat(31)].map((bit, p) => (errors.includes(p) ? '1' : bit)).join('');
-  const chunks = [`${information}\n`, `${pattern}\n`, ...new Array(23).fill('\n')]
-    .map((text) => encoder.encode(text));
+  const chunks = [`${information}\n`, `${pattern}\n`, ...new Array(23).fill('\n')].map((text) =>
+    encoder.encode(text),
+  );
   const { output, exited } = await runProgram(program, chunks, false);
   assert.ok(exited);
   return readSteps(output, chunks);
@@ -166,9 +222,9 @@ const movedBy = (errors, k) => errors.map((p) => (p + k) % 31);
 const allInWindow = (errors, k) => movedBy(errors, k).every((p) => p >= 21);
 const numbers = (text) => (text === '' ? [] : text.split(' ').map(Number));
 
-test('every single, double and triple error on one word, and five errors: each claim true',
-     async () => {
-  const runs = [1, 2, 3].flatMap((weight) => [...patterns(weight)])
+test('every single, double and triple error on one word, and five errors: each claim true', async () => {
+  const runs = [1, 2, 3]
+    .flatMap((weight) => [...patterns(weight)])
     .map((errors) => ['110100011010010001011', errors]);
   runs.push(['0'.repeat(21), [2, 8, 10, 13, 20]]); // a weight of 2 with an error under it
   const twoErrors = { 'no-correction': 0, corrected: 0, decoder: 0, span: 0, rotations: 0 };
@@ -179,17 +235,29 @@ test('every single, double and triple error on one word, and five errors: each c
     const n = errors.length;
     // The facts of every part, and of every row of every figure, in both languages.
     const [inPolish, inEnglish] = [polish, english].map((say) => explain(s, true, say));
-    const factsOf = (model) => model.sections.map((section) => [section.id, section.parts.map(
-      (part) => [part.data ?? null, part.why ?? null, part.figure?.rows ?? null])]);
+    const factsOf = (model) =>
+      model.sections.map((section) => [
+        section.id,
+        section.parts.map((part) => [
+          part.data ?? null,
+          part.why ?? null,
+          part.figure?.rows ?? null,
+        ]),
+      ]);
     assert.deepEqual(factsOf(inEnglish), factsOf(inPolish), `${where}: English and Polish`);
-    const parts = inPolish.sections.flatMap((section) => section.parts
-      .filter((part) => part.data).map((part) => ({ section, data: part.data })));
+    const parts = inPolish.sections.flatMap((section) =>
+      section.parts.filter((part) => part.data).map((part) => ({ section, data: part.data })),
+    );
     const data = Object.assign({}, ...parts.map((part) => part.data));
     assert.deepEqual(numbers(data.errors), errors, where);
     if ('ruleHolds' in data) assert.equal(data.ruleHolds, String(n <= 2), where);
     for (const { section, data: facts } of parts) {
       if ('missed' in facts) {
-        assert.deepEqual(numbers(facts.missed), errors.filter((p) => p < 21), where);
+        assert.deepEqual(
+          numbers(facts.missed),
+          errors.filter((p) => p < 21),
+          where,
+        );
       }
       if ('errorsTrapped' in facts) {
         const k = facts.trapped;
@@ -231,8 +299,13 @@ test('every single, double and triple error on one word, and five errors: each c
       assert.equal(data.reason, fits ? 'rotations' : 'span', where);
     }
   }
-  assert.deepEqual(twoErrors,
-    { 'no-correction': 45, corrected: 198, decoder: 222, span: 186, rotations: 36 });
+  assert.deepEqual(twoErrors, {
+    'no-correction': 45,
+    corrected: 198,
+    decoder: 222,
+    span: 186,
+    rotations: 36,
+  });
   assert.ok(titles.yes.size > 0 && titles.no.size > 0);
   for (const title of titles.yes) assert.ok(!titles.no.has(title), title);
 });

@@ -6,7 +6,11 @@ import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
 import { test } from 'node:test';
 import {
-  CATALOGUES, LANGUAGES, chooseLanguage, placeholders, speaker,
+  CATALOGUES,
+  LANGUAGES,
+  chooseLanguage,
+  placeholders,
+  speaker,
 } from '../../web/text/language.js';
 
 const web = new URL('../../web/', import.meta.url);
@@ -14,14 +18,20 @@ const web = new URL('../../web/', import.meta.url);
 test('both catalogues: the same keys, the same placeholders, every plural form needed', () => {
   const [first, ...others] = LANGUAGES;
   for (const language of others) {
-    assert.deepEqual(Object.keys(CATALOGUES[language]).sort(),
-      Object.keys(CATALOGUES[first]).sort(), `${language} against ${first}`);
+    assert.deepEqual(
+      Object.keys(CATALOGUES[language]).sort(),
+      Object.keys(CATALOGUES[first]).sort(),
+      `${language} against ${first}`,
+    );
   }
   for (const [key, entry] of Object.entries(CATALOGUES[first])) {
     const names = placeholders(entry).sort();
     for (const language of others) {
-      assert.deepEqual(placeholders(CATALOGUES[language][key]).sort(), names,
-        `${language}: ${key}`);
+      assert.deepEqual(
+        placeholders(CATALOGUES[language][key]).sort(),
+        names,
+        `${language}: ${key}`,
+      );
     }
   }
   for (const language of LANGUAGES) {
@@ -55,9 +65,16 @@ test('every key named by the page is in the catalogues', () => {
   assert.throws(() => say('no.such.key'), /no text "no.such.key"/);
 });
 
-test('the language: Polish where it comes before English in the reader\'s list', () => {
-  const cases = [[['pl'], 'pl'], [['pl-PL', 'en'], 'pl'], [['en-GB', 'pl'], 'en'],
-    [['de', 'pl'], 'pl'], [['de', 'fr'], 'en'], [[], 'en'], [['EN-us'], 'en']];
+test("the language: Polish where it comes before English in the reader's list", () => {
+  const cases = [
+    [['pl'], 'pl'],
+    [['pl-PL', 'en'], 'pl'],
+    [['en-GB', 'pl'], 'en'],
+    [['de', 'pl'], 'pl'],
+    [['de', 'fr'], 'en'],
+    [[], 'en'],
+    [['EN-us'], 'en'],
+  ];
   for (const [preferred, language] of cases) {
     assert.equal(chooseLanguage(preferred), language, preferred.join(' '));
   }

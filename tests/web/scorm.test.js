@@ -19,7 +19,11 @@ import { after, before, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
 import { findApi } from '../../web/practice/lms.js';
 import {
-  decodeProgress, emptyProgress, encodeProgress, score, solve,
+  decodeProgress,
+  emptyProgress,
+  encodeProgress,
+  score,
+  solve,
 } from '../../web/practice/progress.js';
 
 const unpacked = process.env.BCH_SCORM;
@@ -28,14 +32,29 @@ const types = { '.html': 'text/html', '.js': 'text/javascript', '.xml': 'applica
 
 // --- The search, in Node ------------------------------------------------------------------
 
-const api = (name) => ({ name, LMSInitialize() {}, LMSFinish() {}, LMSGetValue() {},
-  LMSSetValue() {}, LMSCommit() {} });
+const api = (name) => ({
+  name,
+  LMSInitialize() {},
+  LMSFinish() {},
+  LMSGetValue() {},
+  LMSSetValue() {},
+  LMSCommit() {},
+});
 // A chain of windows, the first the page's: each entry is its API (or null), or 'foreign' for
 // a frame of another origin, whose API cannot be looked at. The last is the top window.
 function chain(...apis) {
-  const windows = apis.map((entry) => (entry === 'foreign' ?
-    { get API() { throw new Error('SecurityError: cross-origin'); } } : { API: entry }));
-  windows.forEach((win, i) => { win.parent = windows[i + 1] ?? win; });
+  const windows = apis.map((entry) =>
+    entry === 'foreign'
+      ? {
+          get API() {
+            throw new Error('SecurityError: cross-origin');
+          },
+        }
+      : { API: entry },
+  );
+  windows.forEach((win, i) => {
+    win.parent = windows[i + 1] ?? win;
+  });
   return windows;
 }
 test('the API search: the window, its parents, then the opener and its parents', () => {
@@ -54,7 +73,11 @@ test('the API search: the window, its parents, then the opener and its parents',
   popup.opener = chain(null, api('opener parent'))[0];
   assert.equal(found(popup), 'opener parent');
   const [closed] = chain(null);
-  Object.defineProperty(closed, 'opener', { get() { throw new Error('SecurityError'); } });
+  Object.defineProperty(closed, 'opener', {
+    get() {
+      throw new Error('SecurityError');
+    },
+  });
   assert.equal(found(closed), null);
 });
 
@@ -121,8 +144,12 @@ before(async () => {
     try {
       const body = await readFile(file);
       // The LMS page reads the manifest from the foreign origin too.
-      response.writeHead(200, { 'Content-Type': types[extname(file)],
-        'Access-Control-Allow-Origin': '*' }).end(body);
+      response
+        .writeHead(200, {
+          'Content-Type': types[extname(file)],
+          'Access-Control-Allow-Origin': '*',
+        })
+        .end(body);
     } catch {
       response.writeHead(404).end();
     }
@@ -135,8 +162,14 @@ before(async () => {
   [lms, foreign] = servers.map((server) => `http://127.0.0.1:${server.address().port}/`);
   browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || 'chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-sync',
-           '--disable-background-networking', '--disable-component-update'],
+    args: [
+      '--no-sandbox',
+      '--disable-gpu',
+      '--no-first-run',
+      '--disable-sync',
+      '--disable-background-networking',
+      '--disable-component-update',
+    ],
   });
 });
 after(async () => {
@@ -164,23 +197,35 @@ async function launch({ kept = null, mode = null, fragment = '', course = null }
   await page.goto(`${lms}lms.html?${query}`);
   const frame = await page.waitForFrame((candidate) => candidate.url().includes('/course/'));
   await frame.waitForFunction(() => Number(document.body.dataset.runs) >= 1);
-  const cmi = (element) => page.evaluate((name) => name.split('.').slice(1)
-    .reduce((node, key) => node[key], window.API.cmi), element);
+  const cmi = (element) =>
+    page.evaluate(
+      (name) =>
+        name
+          .split('.')
+          .slice(1)
+          .reduce((node, key) => node[key], window.API.cmi),
+      element,
+    );
   const solved = () => frame.$eval('#exercises', (element) => element.dataset.solved);
   const calls = () => page.evaluate(() => window.calls);
   // An exercise link followed in the frame: its session replayed, judged, and solved.
   const follow = async (link, id) => {
-    await frame.evaluate((hash) => { location.hash = hash; }, link);
-    await frame.waitForFunction((name) => document.getElementById('exercises').dataset.solved
-      .split(' ').includes(name), {}, id);
+    await frame.evaluate((hash) => {
+      location.hash = hash;
+    }, link);
+    await frame.waitForFunction(
+      (name) => document.getElementById('exercises').dataset.solved.split(' ').includes(name),
+      {},
+      id,
+    );
   };
   return { context, page, frame, errors, cmi, solved, calls, follow };
 }
 
 // Sessions that solve an exercise, as an exercise link carries them (web/program/address.js): each line
 // its digits and "n" for Enter, and Enter at every pause after them.
-const at = (...positions) => Array.from({ length: 31 },
-  (_, p) => (positions.includes(p) ? '1' : '0')).join('');
+const at = (...positions) =>
+  Array.from({ length: 31 }, (_, p) => (positions.includes(p) ? '1' : '0')).join('');
 const word = '101010101011001100111';
 const session = (...lines) => `${lines.join('n')}n${'n'.repeat(23)}`;
 const LINKS = [
@@ -195,25 +240,32 @@ const LINKS = [
 // What the page tells the platform at each save, in order.
 const saved = (progress, status) => {
   const { raw, min, max } = score(progress);
-  return [['LMSSetValue', 'cmi.suspend_data', encodeProgress(progress)],
+  return [
+    ['LMSSetValue', 'cmi.suspend_data', encodeProgress(progress)],
     ['LMSSetValue', 'cmi.core.score.min', String(min)],
     ['LMSSetValue', 'cmi.core.score.max', String(max)],
     ['LMSSetValue', 'cmi.core.score.raw', String(raw)],
-    ['LMSSetValue', 'cmi.core.lesson_status', status], ['LMSCommit']];
+    ['LMSSetValue', 'cmi.core.lesson_status', status],
+    ['LMSCommit'],
+  ];
 };
 
 let kept = null; // what the platform kept when the first session ended
 
-test('under scorm-again: exercises solved until passed, the score, every call in order',
-     async (t) => {
+test('under scorm-again: exercises solved until passed, the score, every call in order', async (t) => {
   const course = await launch();
   const { page, frame, errors, cmi, solved, calls, follow } = course;
   const mastery = Number(await page.evaluate(() => window.mastery));
   assert.equal(await solved(), '');
-  assert.deepEqual(await calls(), [['LMSInitialize'],
-    ['LMSGetValue', 'cmi.core.lesson_status'], ['LMSGetValue', 'cmi.student_data.mastery_score'],
-    ['LMSGetValue', 'cmi.core.score.raw'], ['LMSSetValue', 'cmi.core.lesson_status', 'incomplete'],
-    ['LMSCommit'], ['LMSGetValue', 'cmi.suspend_data']]);
+  assert.deepEqual(await calls(), [
+    ['LMSInitialize'],
+    ['LMSGetValue', 'cmi.core.lesson_status'],
+    ['LMSGetValue', 'cmi.student_data.mastery_score'],
+    ['LMSGetValue', 'cmi.core.score.raw'],
+    ['LMSSetValue', 'cmi.core.lesson_status', 'incomplete'],
+    ['LMSCommit'],
+    ['LMSGetValue', 'cmi.suspend_data'],
+  ]);
   let expected = await calls();
   let progress = emptyProgress();
   const check = async (id) => {
@@ -229,10 +281,13 @@ test('under scorm-again: exercises solved until passed, the score, every call in
   // from Enter to the verdict is the hand-over the page measures (the verdict is drawn with the
   // run's screen).
   const typedTimes = [];
-  for (const [id, pattern] of [['two-parity', at(21, 30)], ['three-parity', at(21, 22, 23)]]) {
+  for (const [id, pattern] of [
+    ['two-parity', at(21, 30)],
+    ['three-parity', at(21, 22, 23)],
+  ]) {
     const runs = () => frame.evaluate(() => Number(document.body.dataset.runs));
-    const shown = (n) => frame.waitForFunction((k) => Number(document.body.dataset.runs) > k,
-      {}, n);
+    const shown = (n) =>
+      frame.waitForFunction((k) => Number(document.body.dataset.runs) > k, {}, n);
     await frame.click(`#exercises li[data-exercise="${id}"] .exercise-choice`);
     await frame.waitForSelector(`#exercises section[data-exercise="${id}"]`);
     const before = await runs();
@@ -244,14 +299,19 @@ test('under scorm-again: exercises solved until passed, the score, every call in
       await page.keyboard.press('Enter');
       await shown(typed);
     }
-    assert.equal(await frame.$eval('#exercises section', (element) => element.dataset.verdict),
-      'solved', id);
-    typedTimes.push(await frame.evaluate(() =>
-      performance.getEntriesByName('bch-handover').at(-1).duration));
+    assert.equal(
+      await frame.$eval('#exercises section', (element) => element.dataset.verdict),
+      'solved',
+      id,
+    );
+    typedTimes.push(
+      await frame.evaluate(() => performance.getEntriesByName('bch-handover').at(-1).duration),
+    );
     await check(id);
   }
-  t.diagnostic(`typed answer to verdict: ${typedTimes.map((ms) => `${ms.toFixed(1)} ms`)
-    .join(', ')}`);
+  t.diagnostic(
+    `typed answer to verdict: ${typedTimes.map((ms) => `${ms.toFixed(1)} ms`).join(', ')}`,
+  );
 
   for (const [id, name, handOvers] of LINKS) {
     await follow(`#v2:t=${name};s=${handOvers}`, id);
@@ -263,7 +323,9 @@ test('under scorm-again: exercises solved until passed, the score, every call in
   assert.deepEqual((await solved()).split(' '), decodeProgress(encodeProgress(progress)).solved);
 
   // Leaving (the platform closes the frame): the time spent, "suspend" and LMSFinish.
-  await page.evaluate(() => { document.getElementById('sco').src = 'about:blank'; });
+  await page.evaluate(() => {
+    document.getElementById('sco').src = 'about:blank';
+  });
   await page.waitForFunction(() => window.calls.at(-1)[0] === 'LMSFinish');
   const ending = (await calls()).slice(expected.length);
   assert.equal(ending.length, 3);
@@ -271,9 +333,14 @@ test('under scorm-again: exercises solved until passed, the score, every call in
   assert.match(ending[0][2], /^\d{2,4}:\d{2}:\d{2}\.\d{2}$/);
   assert.deepEqual(ending.slice(1), [['LMSSetValue', 'cmi.core.exit', 'suspend'], ['LMSFinish']]);
   t.diagnostic(`calls: ${(await calls()).map((call) => call.join(' ')).join(' | ')}`);
-  kept = { suspend_data: await cmi('cmi.suspend_data'), core: {
-    lesson_status: await cmi('cmi.core.lesson_status'), entry: 'resume',
-    score: { raw: await cmi('cmi.core.score.raw') } } };
+  kept = {
+    suspend_data: await cmi('cmi.suspend_data'),
+    core: {
+      lesson_status: await cmi('cmi.core.lesson_status'),
+      entry: 'resume',
+      score: { raw: await cmi('cmi.core.score.raw') },
+    },
+  };
   assert.deepEqual(errors, []);
   await course.context.close();
 });
@@ -283,27 +350,44 @@ test('a new session with the suspend_data kept resumes the progress', async () =
   const { context, cmi, solved, calls, errors } = await launch({ kept });
   assert.equal(await solved(), kept.suspend_data.split(':')[1].replaceAll('.', ' '));
   // Passed already: the status stays, and nothing is saved until there is something new.
-  assert.deepEqual(await calls(), [['LMSInitialize'],
-    ['LMSGetValue', 'cmi.core.lesson_status'], ['LMSGetValue', 'cmi.student_data.mastery_score'],
-    ['LMSGetValue', 'cmi.core.score.raw'], ['LMSGetValue', 'cmi.suspend_data']]);
+  assert.deepEqual(await calls(), [
+    ['LMSInitialize'],
+    ['LMSGetValue', 'cmi.core.lesson_status'],
+    ['LMSGetValue', 'cmi.student_data.mastery_score'],
+    ['LMSGetValue', 'cmi.core.score.raw'],
+    ['LMSGetValue', 'cmi.suspend_data'],
+  ]);
   assert.equal(await cmi('cmi.core.lesson_status'), 'passed');
   assert.deepEqual(errors, []);
   await context.close();
 });
 
-test('damaged suspend_data: the progress starts afresh with a message, the grade stands',
-     async () => {
+test('damaged suspend_data: the progress starts afresh with a message, the grade stands', async () => {
   const cases = [
-    [{ suspend_data: 'p1:trap.two-beyond.x:0', core: { lesson_status: 'incomplete',
-      score: { raw: '18' } } }, 'incomplete', '18'],
-    [{ suspend_data: '\u0000<script>%ff', core: { lesson_status: 'passed',
-      score: { raw: '73' } } }, 'passed', '73'],
+    [
+      {
+        suspend_data: 'p1:trap.two-beyond.x:0',
+        core: { lesson_status: 'incomplete', score: { raw: '18' } },
+      },
+      'incomplete',
+      '18',
+    ],
+    [
+      {
+        suspend_data: '\u0000<script>%ff',
+        core: { lesson_status: 'passed', score: { raw: '73' } },
+      },
+      'passed',
+      '73',
+    ],
   ];
   for (const [damaged, status, raw] of cases) {
     const { context, frame, cmi, solved, errors } = await launch({ kept: damaged });
     assert.equal(await solved(), '');
-    assert.equal(await frame.$eval('#exercises .notice', (element) => element.getAttribute('role')),
-      'alert');
+    assert.equal(
+      await frame.$eval('#exercises .notice', (element) => element.getAttribute('role')),
+      'alert',
+    );
     assert.equal(await cmi('cmi.suspend_data'), encodeProgress(emptyProgress()));
     assert.equal(await cmi('cmi.core.lesson_status'), status);
     assert.equal(await cmi('cmi.core.score.raw'), raw);
@@ -312,16 +396,18 @@ test('damaged suspend_data: the progress starts afresh with a message, the grade
   }
 });
 
-test('an API that refuses LMSInitialize, and one out of reach: the page runs standalone',
-     async () => {
+test('an API that refuses LMSInitialize, and one out of reach: the page runs standalone', async () => {
   const link = `#v2:t=two-parity;s=${session(word, at(21, 30))}`;
   for (const options of [{ mode: 'refusing' }, { course: `${foreign}course/` }]) {
     const { context, frame, follow, cmi, calls, errors } = await launch(options);
     const statusBefore = await cmi('cmi.core.lesson_status');
     await follow(link, 'two-parity');
     // Kept in the browser, as by the standalone page; nothing reached the platform.
-    assert.equal(await frame.evaluate(() => localStorage.getItem('bch.v1.progress')),
-      'p1:two-parity:0', JSON.stringify(options));
+    assert.equal(
+      await frame.evaluate(() => localStorage.getItem('bch.v1.progress')),
+      'p1:two-parity:0',
+      JSON.stringify(options),
+    );
     assert.deepEqual(await calls(), []);
     assert.equal(await cmi('cmi.suspend_data'), '');
     assert.equal(await cmi('cmi.core.lesson_status'), statusBefore);

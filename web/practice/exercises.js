@@ -19,7 +19,10 @@
 // readRun(seed) -> { information, pattern }: the typed lines of the run that "read" shows
 // solution(id, parameter) -> the parameters of the catalogue's worked solution
 import {
-  CORRECTABLE_WEIGHT, DEFAULT_INFORMATION, INFORMATION_LENGTH, MOST_ROTATIONS,
+  CORRECTABLE_WEIGHT,
+  DEFAULT_INFORMATION,
+  INFORMATION_LENGTH,
+  MOST_ROTATIONS,
 } from '../program/program.js';
 import { bitErrors } from '../teaching/steps.js';
 import { CatalogueError } from '../text/catalogue_error.js';
@@ -77,31 +80,51 @@ export function newAttempt(id, random = Math.random) {
 
 // Whether the run has printed the outcome of its correction, or that none is needed.
 const decided = (steps) => steps.verdict === 'no-correction' || steps.outcome !== null;
-const correctedRight = (steps) => steps.outcome?.kind === 'corrected' &&
-  steps.outcome.matchesTransmitted;
+const correctedRight = (steps) =>
+  steps.outcome?.kind === 'corrected' && steps.outcome.matchesTransmitted;
 const verdictOf = (solved) => (solved ? 'solved' : 'missed');
 
 // Each exercise's judge: null while the run has not printed what the goal is about.
 const JUDGES = {
-  trap: (steps, k) => decided(steps) && verdictOf(bitErrors(steps)?.length === 1 &&
-    correctedRight(steps) && steps.outcome.rotation === k),
-  'two-corrected': (steps) => decided(steps) && verdictOf(bitErrors(steps)?.length === 2 &&
-    correctedRight(steps)),
-  'two-beyond': (steps) => decided(steps) && verdictOf(bitErrors(steps)?.length === 2 &&
-    steps.outcome?.kind === 'uncorrectable'),
-  'two-parity': (steps) => steps.verdict !== null && verdictOf(bitErrors(steps)?.length === 2 &&
-    steps.errors.parityOnly && steps.verdict === 'no-correction'),
-  'three-parity': (steps) => steps.verdict !== null && verdictOf(bitErrors(steps)?.length === 3 &&
-    steps.errors.parityOnly && steps.verdict === 'correction'),
-  miscorrect: (steps) => decided(steps) && verdictOf(bitErrors(steps)?.length === 3 &&
-    steps.outcome?.kind === 'corrected' && !steps.outcome.matchesTransmitted),
+  trap: (steps, k) =>
+    decided(steps) &&
+    verdictOf(
+      bitErrors(steps)?.length === 1 && correctedRight(steps) && steps.outcome.rotation === k,
+    ),
+  'two-corrected': (steps) =>
+    decided(steps) && verdictOf(bitErrors(steps)?.length === 2 && correctedRight(steps)),
+  'two-beyond': (steps) =>
+    decided(steps) &&
+    verdictOf(bitErrors(steps)?.length === 2 && steps.outcome?.kind === 'uncorrectable'),
+  'two-parity': (steps) =>
+    steps.verdict !== null &&
+    verdictOf(
+      bitErrors(steps)?.length === 2 &&
+        steps.errors.parityOnly &&
+        steps.verdict === 'no-correction',
+    ),
+  'three-parity': (steps) =>
+    steps.verdict !== null &&
+    verdictOf(
+      bitErrors(steps)?.length === 3 && steps.errors.parityOnly && steps.verdict === 'correction',
+    ),
+  miscorrect: (steps) =>
+    decided(steps) &&
+    verdictOf(
+      bitErrors(steps)?.length === 3 &&
+        steps.outcome?.kind === 'corrected' &&
+        !steps.outcome.matchesTransmitted,
+    ),
   // The printed code vector: zeros and ones, a one in the information part, none after it.
   'zero-parity': (steps) => {
     const values = steps.codeVector?.values;
     if (!values) return steps.codeVector ? 'missed' : null;
     const binary = values.every((value) => value === 0 || value === 1);
-    return verdictOf(binary && values.slice(0, INFORMATION_LENGTH).includes(1) &&
-      values.slice(INFORMATION_LENGTH).every((value) => value === 0));
+    return verdictOf(
+      binary &&
+        values.slice(0, INFORMATION_LENGTH).includes(1) &&
+        values.slice(INFORMATION_LENGTH).every((value) => value === 0),
+    );
   },
   // Errors, and yet the printed syndrome of the received word is all zeros.
   unseen: (steps) => {
@@ -110,8 +133,8 @@ const JUDGES = {
     const zero = received.syndrome.values?.every((value) => value === 0) ?? false;
     return verdictOf((bitErrors(steps)?.length ?? 0) > 0 && zero);
   },
-  longest: (steps) => decided(steps) && verdictOf(correctedRight(steps) &&
-    steps.outcome.rotation === MOST_ROTATIONS),
+  longest: (steps) =>
+    decided(steps) && verdictOf(correctedRight(steps) && steps.outcome.rotation === MOST_ROTATIONS),
 };
 
 // How the predictions of a run fared: { right, wrong, open } where each prediction says, for a
@@ -121,7 +144,7 @@ export function scorePredictions(steps, predictions = {}) {
   for (const [shift, trapped] of Object.entries(predictions)) {
     const rotation = steps.rotations[Number(shift)];
     if (!rotation || rotation.weight === null) score.open += 1;
-    else if ((rotation.weight <= CORRECTABLE_WEIGHT) === trapped) score.right += 1;
+    else if (rotation.weight <= CORRECTABLE_WEIGHT === trapped) score.right += 1;
     else score.wrong += 1;
   }
   return score;
@@ -140,15 +163,19 @@ export function judge(id, parameter, steps, answer = null) {
   if (id === 'predict') {
     const { right, wrong } = scorePredictions(steps, answer ?? {});
     if (wrong > 0) return 'missed';
-    return right >= PREDICTIONS_TO_SOLVE ? 'solved' : (decided(steps) && steps.closing ?
-      'missed' : 'pending');
+    return right >= PREDICTIONS_TO_SOLVE
+      ? 'solved'
+      : decided(steps) && steps.closing
+        ? 'missed'
+        : 'pending';
   }
   if (id === 'read') {
     const errors = bitErrors(steps);
     if (answer === null || errors === null) return 'pending';
     const typed = typedPositions(answer);
-    return verdictOf(typed !== null && typed.length === errors.length &&
-      typed.every((p, i) => p === errors[i]));
+    return verdictOf(
+      typed !== null && typed.length === errors.length && typed.every((p, i) => p === errors[i]),
+    );
   }
   return JUDGES[id](steps, parameter) || 'pending';
 }
@@ -161,8 +188,9 @@ export function readRun(seed) {
     state = (state * 48271) % 2147483647;
     return state / 2147483647;
   };
-  const information = Array.from({ length: INFORMATION_LENGTH }, () => (next() < 0.5 ? '0' : '1'))
-    .join('');
+  const information = Array.from({ length: INFORMATION_LENGTH }, () =>
+    next() < 0.5 ? '0' : '1',
+  ).join('');
   const count = 1 + Math.floor(next() * 3);
   const positions = new Set();
   while (positions.size < count) positions.add(Math.floor(next() * 31));
@@ -174,6 +202,5 @@ export function readRun(seed) {
 export function solution(id, parameter) {
   if (id !== 'trap') return {};
   const position = INFORMATION_LENGTH - parameter;
-  return { k: parameter, position, pattern: `${'0'.repeat(position)}1`,
-    word: DEFAULT_INFORMATION };
+  return { k: parameter, position, pattern: `${'0'.repeat(position)}1`, word: DEFAULT_INFORMATION };
 }

@@ -104,8 +104,7 @@ export function courseKeeper(win = window) {
 
   const started = performance.now();
   let passed = call('LMSGetValue', 'cmi.core.lesson_status') === 'passed';
-  const mastery = scoreOf(call('LMSGetValue', 'cmi.student_data.mastery_score')) ??
-    PASSING_SCORE;
+  const mastery = scoreOf(call('LMSGetValue', 'cmi.student_data.mastery_score')) ?? PASSING_SCORE;
   let best = scoreOf(call('LMSGetValue', 'cmi.core.score.raw')) ?? 0;
   let finished = false;
   if (!passed) {

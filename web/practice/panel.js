@@ -10,23 +10,42 @@ import { EXERCISES, PREDICTIONS_TO_SOLVE, exerciseName, solution } from './exerc
 
 function listItem({ say, progress, attempt }, { id }) {
   const solved = progress.solved.includes(id);
-  return make('li', { 'data-exercise': id, 'data-solved': solved ? 'true' : null },
-    make('button', { type: 'button', class: 'exercise-choice',
-      'aria-pressed': String(attempt?.id === id) }, say(`exercise.${id}.title`)),
-    solved ? make('span', { class: 'solved-mark', role: 'img',
-      'aria-label': say('exercises.solved') }, ' ✓') : '');
+  return make(
+    'li',
+    { 'data-exercise': id, 'data-solved': solved ? 'true' : null },
+    make(
+      'button',
+      { type: 'button', class: 'exercise-choice', 'aria-pressed': String(attempt?.id === id) },
+      say(`exercise.${id}.title`),
+    ),
+    solved
+      ? make(
+          'span',
+          { class: 'solved-mark', role: 'img', 'aria-label': say('exercises.solved') },
+          ' ✓',
+        )
+      : '',
+  );
 }
 
 export function drawList(state, notice) {
   const { say, progress } = state;
   const tally = say('exercises.tally', { count: progress.solved.length, total: EXERCISES.length });
   return [
-    make('summary', {}, say('exercises.title'), ' ', make('span', { class: 'tally' },
-      `(${tally})`)),
+    make(
+      'summary',
+      {},
+      say('exercises.title'),
+      ' ',
+      make('span', { class: 'tally' }, `(${tally})`),
+    ),
     ...(notice ? [make('p', { class: 'notice', role: 'alert' }, say(notice))] : []),
     make('p', { class: 'intro' }, say('exercises.intro')),
-    make('ol', { class: 'exercise-list' }, ...EXERCISES.map((exercise) => listItem(state,
-      exercise))),
+    make(
+      'ol',
+      { class: 'exercise-list' },
+      ...EXERCISES.map((exercise) => listItem(state, exercise)),
+    ),
   ];
 }
 
@@ -37,17 +56,38 @@ export function drawCard({ say, progress, attempt, verdict, attempted }, control
   const solved = progress.solved.includes(id);
   const status = solved && verdict !== 'solved' ? 'exercise.solvedBefore' : `exercise.${verdict}`;
   const drawn = EXERCISES.find((exercise) => exercise.id === id).parameter !== null;
-  return make('section', { class: 'exercise', 'aria-labelledby': 'exercise-title',
-    'data-exercise': exerciseName(id, parameter), 'data-verdict': verdict },
-  make('h3', { id: 'exercise-title' }, entry('title')),
-  make('p', { class: 'goal' }, entry('goal', parameters)),
-  ...controls,
-  make('p', { class: `verdict ${verdict}`, role: 'status' }, say(status)),
-  make('details', {}, make('summary', {}, say('exercise.hintTitle')),
-    make('p', {}, entry('hint', parameters))),
-  attempted || solved ? make('details', { class: 'solution' },
-    make('summary', {}, say('exercise.solutionTitle')),
-    make('p', {}, entry('solution', parameters))) : '',
-  drawn ? make('p', { class: 'keys' }, make('button', { type: 'button', 'data-again': id },
-    say('exercise.again'))) : '');
+  return make(
+    'section',
+    {
+      class: 'exercise',
+      'aria-labelledby': 'exercise-title',
+      'data-exercise': exerciseName(id, parameter),
+      'data-verdict': verdict,
+    },
+    make('h3', { id: 'exercise-title' }, entry('title')),
+    make('p', { class: 'goal' }, entry('goal', parameters)),
+    ...controls,
+    make('p', { class: `verdict ${verdict}`, role: 'status' }, say(status)),
+    make(
+      'details',
+      {},
+      make('summary', {}, say('exercise.hintTitle')),
+      make('p', {}, entry('hint', parameters)),
+    ),
+    attempted || solved
+      ? make(
+          'details',
+          { class: 'solution' },
+          make('summary', {}, say('exercise.solutionTitle')),
+          make('p', {}, entry('solution', parameters)),
+        )
+      : '',
+    drawn
+      ? make(
+          'p',
+          { class: 'keys' },
+          make('button', { type: 'button', 'data-again': id }, say('exercise.again')),
+        )
+      : '',
+  );
 }

@@ -16,9 +16,7 @@
 //   practice.newRun()            a new run of the program: its predictions start afresh
 import { EXERCISES, exerciseName, judge, newAttempt, parseExercise } from './exercises.js';
 import { drawCard, drawList } from './panel.js';
-import {
-  ProgressError, decodeProgress, emptyProgress, encodeProgress, solve,
-} from './progress.js';
+import { ProgressError, decodeProgress, emptyProgress, encodeProgress, solve } from './progress.js';
 import { createTask } from './tasks.js';
 
 // The progress the keeper holds, or an empty one and the reason why where it cannot be read.
@@ -70,8 +68,10 @@ export function createPractice({ keeper, runLines, step, choose }) {
   function drawHead() {
     headLine.hidden = attempt === null;
     headLine.dataset.verdict = verdict;
-    headLine.textContent = attempt === null ? '' :
-      say(`exercise.now.${verdict}`, { title: say(`exercise.${attempt.id}.title`) });
+    headLine.textContent =
+      attempt === null
+        ? ''
+        : say(`exercise.now.${verdict}`, { title: say(`exercise.${attempt.id}.title`) });
     const asked = task?.question(steps) ?? null;
     question.hidden = asked === null;
     question.replaceChildren(...(asked ?? []));
@@ -80,10 +80,13 @@ export function createPractice({ keeper, runLines, step, choose }) {
   function draw() {
     if (say === null) return; // nothing shown yet: the first run draws it
     const state = { say, progress, attempt, verdict, attempted };
-    panel.replaceChildren(...drawList(state, notice),
-      ...(attempt ? [drawCard(state, task?.card() ?? [])] : []));
+    panel.replaceChildren(
+      ...drawList(state, notice),
+      ...(attempt ? [drawCard(state, task?.card() ?? [])] : []),
+    );
     panel.dataset.solved = EXERCISES.map(({ id }) => id)
-      .filter((id) => progress.solved.includes(id)).join(' ');
+      .filter((id) => progress.solved.includes(id))
+      .join(' ');
     panel.dataset.bestPrediction = String(progress.bestPrediction);
     drawHead();
   }
@@ -92,18 +95,20 @@ export function createPractice({ keeper, runLines, step, choose }) {
     attempt = next;
     verdict = 'pending';
     attempted = false;
-    const mine = attempt && createTask(attempt, {
-      say: (...words) => say(...words),
-      progress: () => progress,
-      keepBest: (right) => keep({ ...progress, bestPrediction: right }),
-      step,
-      runLines,
-      redraw: () => {
-        if (task !== mine) return; // another exercise was chosen meanwhile
-        judgeNow();
-        draw();
-      },
-    });
+    const mine =
+      attempt &&
+      createTask(attempt, {
+        say: (...words) => say(...words),
+        progress: () => progress,
+        keepBest: (right) => keep({ ...progress, bestPrediction: right }),
+        step,
+        runLines,
+        redraw: () => {
+          if (task !== mine) return; // another exercise was chosen meanwhile
+          judgeNow();
+          draw();
+        },
+      });
     task = mine;
     choose(attempt ? exerciseName(attempt.id, attempt.parameter) : null);
     judgeNow();

@@ -34,8 +34,11 @@ function createPredict(attempt, host) {
       const { right, wrong } = scorePredictions(steps ?? { rotations: [] }, predictions);
       const best = host.progress().bestPrediction;
       return [
-        make('p', { class: 'score', 'data-right': right, 'data-wrong': wrong },
-          host.say('predict.score', { right, wrong, best })),
+        make(
+          'p',
+          { class: 'score', 'data-right': right, 'data-wrong': wrong },
+          host.say('predict.score', { right, wrong, best }),
+        ),
       ];
     },
     // Asked only while the program waits at a pause and no answer is given for the next one.
@@ -44,10 +47,17 @@ function createPredict(attempt, host) {
       const next = shown.rotations.at(-1).shift + 1;
       if (next in predictions) return null;
       const answer = (value, key) =>
-        make('button', { type: 'button', 'data-predict': value, 'data-shift': next },
-          host.say(key));
-      return [make('span', {}, host.say('predict.question', { shift: next })), ' ',
-        answer('yes', 'predict.yes'), answer('no', 'predict.no')];
+        make(
+          'button',
+          { type: 'button', 'data-predict': value, 'data-shift': next },
+          host.say(key),
+        );
+      return [
+        make('span', {}, host.say('predict.question', { shift: next })),
+        ' ',
+        answer('yes', 'predict.yes'),
+        answer('no', 'predict.no'),
+      ];
     },
     click(target) {
       const predict = target.closest('[data-predict]');
@@ -82,11 +92,21 @@ function createRead(attempt, host) {
       return [
         make('p', {}, say('read.printed')),
         make('pre', { class: 'printed', lang: 'pl' }, aligned.join('\n')),
-        make('form', { class: 'read-answer' },
-          make('label', { for: 'read-positions' }, say('read.label')), ' ',
-          make('input', { id: 'read-positions', name: 'positions', autocomplete: 'off',
-            inputmode: 'numeric', value: read.answer ?? '' }), ' ',
-          make('button', { type: 'submit' }, say('read.check'))),
+        make(
+          'form',
+          { class: 'read-answer' },
+          make('label', { for: 'read-positions' }, say('read.label')),
+          ' ',
+          make('input', {
+            id: 'read-positions',
+            name: 'positions',
+            autocomplete: 'off',
+            inputmode: 'numeric',
+            value: read.answer ?? '',
+          }),
+          ' ',
+          make('button', { type: 'submit' }, say('read.check')),
+        ),
       ];
     },
     question: () => null,

@@ -43,8 +43,9 @@ function encodeHandOvers(chunks, ended) {
     const enter = chunk.length > 0 && chunk[chunk.length - 1] === LINE_END;
     const body = enter ? chunk.subarray(0, chunk.length - 1) : chunk;
     for (const byte of body) {
-      text += isDigit(byte) ? String.fromCharCode(byte) :
-        `%${byte.toString(16).toUpperCase().padStart(2, '0')}`;
+      text += isDigit(byte)
+        ? String.fromCharCode(byte)
+        : `%${byte.toString(16).toUpperCase().padStart(2, '0')}`;
     }
     text += enter ? 'n' : 'd';
   }

@@ -103,7 +103,9 @@ export function createSession(program, run = runProgram) {
   session.redo = async () => {
     if (session.undone.length === 0 || !session.waiting()) return undefined;
     const again = session.undone.pop();
-    await (again === null ? session.handOver([], true, true) : session.handOver([again], false, true));
+    await (again === null
+      ? session.handOver([], true, true)
+      : session.handOver([again], false, true));
     return again;
   };
 

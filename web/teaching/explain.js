@@ -32,7 +32,11 @@
 //
 // why(say) -> { title, points: [{ id, title, paragraphs }] }: the panel "why and how far".
 import {
-  CODE_LENGTH, CORRECTABLE_WEIGHT, MOST_ROTATIONS, WINDOW_FIRST, WINDOW_LAST,
+  CODE_LENGTH,
+  CORRECTABLE_WEIGHT,
+  MOST_ROTATIONS,
+  WINDOW_FIRST,
+  WINDOW_LAST,
 } from '../program/program.js';
 import { bitErrors, sameList, windowPosition } from './steps.js';
 
@@ -105,9 +109,14 @@ function flippedInWindow(steps, rotation) {
 // The values typed outside 0 and 1, as the catalogue's list of { position, character or byte,
 // value } items.
 function typedValues(word, say) {
-  return word.nonBinary.map((position) => say(word.text[position] === '\uFFFD' ? 'typed.byte' :
-    'typed.character', { position, byte: word.bytes[position], character: word.text[position],
-    value: word.values[position] }));
+  return word.nonBinary.map((position) =>
+    say(word.text[position] === '\uFFFD' ? 'typed.byte' : 'typed.character', {
+      position,
+      byte: word.bytes[position],
+      character: word.text[position],
+      value: word.values[position],
+    }),
+  );
 }
 
 // --- The sections -------------------------------------------------------------------------
@@ -116,15 +125,24 @@ function encoding(steps, say) {
   const parts = [
     { text: say('encoding.parts', WINDOW) },
     { text: say('encoding.positions') },
-    { figure: { caption: say('encoding.caption'),
-      rows: [wordRow('code-vector', 'c', steps.codeVector)] } },
+    {
+      figure: {
+        caption: say('encoding.caption'),
+        rows: [wordRow('code-vector', 'c', steps.codeVector)],
+      },
+    },
   ];
   const word = steps.information;
   if (word && !word.typed) parts.push({ text: say('encoding.default'), tone: 'note' });
   if (word && word.nonBinary.length > 0) {
-    parts.push({ text: say('encoding.nonBinary', { count: word.nonBinary.length,
-      values: typedValues(word, say) }), tone: 'unusual',
-    data: { unusual: word.nonBinary.join(' ') } });
+    parts.push({
+      text: say('encoding.nonBinary', {
+        count: word.nonBinary.length,
+        values: typedValues(word, say),
+      }),
+      tone: 'unusual',
+      data: { unusual: word.nonBinary.join(' ') },
+    });
   }
   if (steps.warnings.includes('information-differs')) {
     parts.push({ text: say('encoding.differs'), tone: 'note' });
@@ -138,29 +156,47 @@ function error(steps, say) {
   if (errorPattern) {
     // Where the received word is known to differ, those are the errors the pattern made,
     // whatever character stood there; else its ones.
-    rows.push(typedRow('error-pattern', 'e', errorPattern,
-      { error: errors ? errors.positions : errorPattern.ones }));
+    rows.push(
+      typedRow('error-pattern', 'e', errorPattern, {
+        error: errors ? errors.positions : errorPattern.ones,
+      }),
+    );
   }
-  rows.push(wordRow('received', 'r', steps.rotations[0].word,
-    { error: errors && errors.positions }));
+  rows.push(
+    wordRow('received', 'r', steps.rotations[0].word, { error: errors && errors.positions }),
+  );
   const parts = [{ figure: { caption: say('error.caption'), rows } }];
   if (errorPattern) {
     const { ones } = errorPattern;
-    parts.push({ text: ones.length === 0 ? say('error.noOnes') :
-      say('error.ones', { count: ones.length, positions: ones }), data: { ones: ones.join(' ') } });
+    parts.push({
+      text:
+        ones.length === 0
+          ? say('error.noOnes')
+          : say('error.ones', { count: ones.length, positions: ones }),
+      data: { ones: ones.join(' ') },
+    });
     if (errorPattern.nonBinary.length > 0) {
-      parts.push({ text: say('error.nonBinary', { count: errorPattern.nonBinary.length,
-        values: typedValues(errorPattern, say) }), tone: 'unusual',
-      data: { unusual: errorPattern.nonBinary.join(' ') } });
+      parts.push({
+        text: say('error.nonBinary', {
+          count: errorPattern.nonBinary.length,
+          values: typedValues(errorPattern, say),
+        }),
+        tone: 'unusual',
+        data: { unusual: errorPattern.nonBinary.join(' ') },
+      });
     }
   }
   if (!errors) {
     parts.push({ text: say('error.unsplit'), tone: 'unusual' });
   } else {
     const { positions } = errors;
-    parts.push({ text: positions.length === 0 ? say('error.same') :
-      say('error.differs', { count: positions.length, positions }),
-    data: { errors: positions.join(' ') } });
+    parts.push({
+      text:
+        positions.length === 0
+          ? say('error.same')
+          : say('error.differs', { count: positions.length, positions }),
+      data: { errors: positions.join(' ') },
+    });
     if (errorPattern && !sameList(errorPattern.ones, positions)) {
       // With values 0 and 1 alone, r = c + e differs from c exactly at e's ones.
       parts.push({ text: say('error.notUnderOnes'), tone: 'unusual' });
@@ -175,29 +211,49 @@ function syndrome(steps, say) {
   const total = errorCount(steps);
   const parts = [
     { text: say('syndrome.what', WINDOW) },
-    { figure: { caption: say('syndrome.caption', WINDOW), rows: [
-      wordRow('received', 'r', received.word, { error: errors && errors.positions }),
-      syndromeRow('syndrome', 's', received.syndrome, null, { note: `w=${received.weight}` }),
-    ] } },
+    {
+      figure: {
+        caption: say('syndrome.caption', WINDOW),
+        rows: [
+          wordRow('received', 'r', received.word, { error: errors && errors.positions }),
+          syndromeRow('syndrome', 's', received.syndrome, null, { note: `w=${received.weight}` }),
+        ],
+      },
+    },
   ];
   // The weight rule holds for at most two errors; with more, it says that it does not apply.
-  const rule = (key) => ({ text: [say(key), ...beyondCode(total) ?
-    [say('syndrome.ruleFails', { count: total })] : []].join(' '),
-  data: { errorCount: total ?? '', ruleHolds: total === null ? '' : String(!beyondCode(total)) },
-  why: 'why-window' });
+  const rule = (key) => ({
+    text: [
+      say(key),
+      ...(beyondCode(total) ? [say('syndrome.ruleFails', { count: total })] : []),
+    ].join(' '),
+    data: { errorCount: total ?? '', ruleHolds: total === null ? '' : String(!beyondCode(total)) },
+    why: 'why-window',
+  });
   if (steps.verdict === 'correction') {
-    parts.push({ text: say('syndrome.correction', { weight: received.weight }),
-      tone: 'verdict', data: { verdict: 'correction' } });
+    parts.push({
+      text: say('syndrome.correction', { weight: received.weight }),
+      tone: 'verdict',
+      data: { verdict: 'correction' },
+    });
     parts.push(rule('syndrome.correctionRule'));
   } else if (steps.verdict === 'no-correction') {
-    parts.push({ text: say('syndrome.noCorrection', { weight: received.weight }),
-      tone: 'verdict', data: { verdict: 'no-correction' } });
+    parts.push({
+      text: say('syndrome.noCorrection', { weight: received.weight }),
+      tone: 'verdict',
+      data: { verdict: 'no-correction' },
+    });
     parts.push(rule('syndrome.noCorrectionRule'));
     if (errors && errors.parityOnly) {
       const { positions } = errors;
-      parts.push({ text: say(received.syndromeShowsErrors ? 'syndrome.parityOnlyShown' :
-        'syndrome.parityOnly', { count: positions.length, positions }), tone: 'note',
-      data: { parityOnly: positions.join(' ') } });
+      parts.push({
+        text: say(
+          received.syndromeShowsErrors ? 'syndrome.parityOnlyShown' : 'syndrome.parityOnly',
+          { count: positions.length, positions },
+        ),
+        tone: 'note',
+        data: { parityOnly: positions.join(' ') },
+      });
     } else if (errors && inInformation(errors.positions).length > 0) {
       const missed = inInformation(errors.positions);
       const { values } = received.syndrome;
@@ -205,9 +261,14 @@ function syndrome(steps, say) {
       const sentences = [
         say('syndrome.missed', { count: missed.length, positions: missed }),
         say(zero ? 'syndrome.missedZero' : 'syndrome.missedLight', { weight: received.weight }),
-        ...beyondCode(total) ? [say('beyond.is', { count: total })] : []];
-      parts.push({ text: sentences.join(' '), tone: 'note',
-        data: { missed: missed.join(' '), syndromeZero: String(zero) }, why: 'why-more' });
+        ...(beyondCode(total) ? [say('beyond.is', { count: total })] : []),
+      ];
+      parts.push({
+        text: sentences.join(' '),
+        tone: 'note',
+        data: { missed: missed.join(' '), syndromeZero: String(zero) },
+        why: 'why-more',
+      });
     }
   }
   return { id: 'syndrome', title: say('syndrome.title'), parts };
@@ -220,15 +281,29 @@ function rotations(steps, say) {
   for (const rotation of shifted) {
     const { shift } = rotation;
     const extra = { current: rotation.waiting, trapped: rotation.trapped === true, shift };
-    rows.push(wordRow(`rotation-${shift}`, String(shift), rotation.word,
-      { error: rotation.errorsAt },
-      { ...extra, note: rotation.weight === null ? '' : `w=${rotation.weight}` }));
+    rows.push(
+      wordRow(
+        `rotation-${shift}`,
+        String(shift),
+        rotation.word,
+        { error: rotation.errorsAt },
+        { ...extra, note: rotation.weight === null ? '' : `w=${rotation.weight}` },
+      ),
+    );
     if (rotation.syndrome) {
-      rows.push(syndromeRow(`rotation-${shift}-syndrome`, 's', rotation.syndrome,
-        rotation === caught ? flippedInWindow(steps, rotation) : null, extra));
+      rows.push(
+        syndromeRow(
+          `rotation-${shift}-syndrome`,
+          's',
+          rotation.syndrome,
+          rotation === caught ? flippedInWindow(steps, rotation) : null,
+          extra,
+        ),
+      );
     }
   }
-  const points = steps.rotations.filter((rotation) => rotation.weight !== null)
+  const points = steps.rotations
+    .filter((rotation) => rotation.weight !== null)
     .map((rotation) => ({ shift: rotation.shift, weight: rotation.weight }));
   const parts = [
     { text: say('rotations.cyclic', WINDOW), why: 'why-cyclic' },
@@ -240,9 +315,11 @@ function rotations(steps, say) {
   const all = shifted.find((rotation) => rotation.errorsInWindow && rotation.weight !== null);
   const total = errorCount(steps);
   if (all && total !== null && all.weight > CORRECTABLE_WEIGHT) {
-    parts.push({ text: say('rotations.allInWindow', { shift: all.shift, count: total,
-      weight: all.weight }), data: { allInWindow: all.shift, weight: all.weight },
-    why: 'why-more' });
+    parts.push({
+      text: say('rotations.allInWindow', { shift: all.shift, count: total, weight: all.weight }),
+      data: { allInWindow: all.shift, weight: all.weight },
+      why: 'why-more',
+    });
   }
   return { id: 'rotations', title: say('rotations.title'), parts };
 }
@@ -252,23 +329,42 @@ function rotations(steps, say) {
 function trapped(steps, rotation, say) {
   const { shift, weight, errorsAt } = rotation;
   if (errorsAt === null || rotation.errorsInWindow === null) {
-    return { title: say('trapped.unknownTitle'), parts: [{ text: say('trapped.unknown',
-      { shift, weight }), tone: 'verdict', data: { trapped: shift, errorsTrapped: 'unknown' } }] };
+    return {
+      title: say('trapped.unknownTitle'),
+      parts: [
+        {
+          text: say('trapped.unknown', { shift, weight }),
+          tone: 'verdict',
+          data: { trapped: shift, errorsTrapped: 'unknown' },
+        },
+      ],
+    };
   }
   const count = errorsAt.length;
   if (rotation.errorsInWindow) {
-    return { title: say('trapped.yesTitle', { count }), parts: [
-      { text: say('trapped.yes', { count, shift, weight }), tone: 'verdict',
-        data: { trapped: shift, errorsTrapped: 'yes' } },
-      rotation.syndromeShowsErrors ?
-        { text: say('trapped.shown', { count, positions: errorsAt }), why: 'why-window' } :
-        { text: say('trapped.notShown', { count, positions: errorsAt }), tone: 'unusual' },
-    ] };
+    return {
+      title: say('trapped.yesTitle', { count }),
+      parts: [
+        {
+          text: say('trapped.yes', { count, shift, weight }),
+          tone: 'verdict',
+          data: { trapped: shift, errorsTrapped: 'yes' },
+        },
+        rotation.syndromeShowsErrors
+          ? { text: say('trapped.shown', { count, positions: errorsAt }), why: 'why-window' }
+          : { text: say('trapped.notShown', { count, positions: errorsAt }), tone: 'unusual' },
+      ],
+    };
   }
   // The weight fell, but some error stands outside the window: with at most two errors that
   // cannot happen (d = 5), so the run has more, and the correction changes the wrong bits.
-  const parts = [{ text: say('trapped.no', { shift, weight, count, positions: errorsAt }),
-    tone: 'verdict', data: { trapped: shift, errorsTrapped: 'no' } }];
+  const parts = [
+    {
+      text: say('trapped.no', { shift, weight, count, positions: errorsAt }),
+      tone: 'verdict',
+      data: { trapped: shift, errorsTrapped: 'no' },
+    },
+  ];
   const flipped = flippedInWindow(steps, rotation);
   if (flipped) {
     const wrongly = flipped.filter((p) => !errorsAt.includes(p));
@@ -276,17 +372,25 @@ function trapped(steps, rotation, say) {
     const left = errorsAt.filter((p) => !flipped.includes(p));
     const sentences = [];
     if (flipped.length === 0) sentences.push(say('trapped.flipsNothing'));
-    for (const [key, positions] of [['trapped.flipsWrongly', wrongly],
-      ['trapped.fixes', rightly], ['trapped.leaves', left]]) {
+    for (const [key, positions] of [
+      ['trapped.flipsWrongly', wrongly],
+      ['trapped.fixes', rightly],
+      ['trapped.leaves', left],
+    ]) {
       if (positions.length > 0) sentences.push(say(key, { count: positions.length, positions }));
     }
-    parts.push({ text: sentences.join(' '), tone: 'note',
-      data: { flipsWithoutError: wrongly.join(' '), fixes: rightly.join(' ') } });
+    parts.push({
+      text: sentences.join(' '),
+      tone: 'note',
+      data: { flipsWithoutError: wrongly.join(' '), fixes: rightly.join(' ') },
+    });
   }
   const total = errorCount(steps);
   if (beyondCode(total)) {
-    parts.push({ text: `${say('beyond.is', { count: total })} ${say('trapped.beyond')}`,
-      why: 'why-more' });
+    parts.push({
+      text: `${say('beyond.is', { count: total })} ${say('trapped.beyond')}`,
+      why: 'why-more',
+    });
   }
   return { title: say('trapped.noTitle'), parts };
 }
@@ -297,8 +401,10 @@ function corrected(steps, outcome, say) {
   const back = CODE_LENGTH - outcome.rotation;
   const rows = [
     wordRow('received', 'r', steps.rotations[0].word, { error: errors && errors.positions }),
-    wordRow('corrected', 'ĉ', outcome.corrected,
-      { changed: outcome.changed, error: outcome.wrong }),
+    wordRow('corrected', 'ĉ', outcome.corrected, {
+      changed: outcome.changed,
+      error: outcome.wrong,
+    }),
     wordRow('transmitted', 'c', outcome.transmitted),
   ];
   const parts = [
@@ -306,28 +412,48 @@ function corrected(steps, outcome, say) {
     { figure: { caption: say('result.caption'), rows } },
   ];
   if (outcome.changed) {
-    parts.push({ text: outcome.changed.length === 0 ? say('result.changedNone') :
-      say('result.changed', { count: outcome.changed.length, positions: outcome.changed }),
-    data: { changed: outcome.changed.join(' ') } });
+    parts.push({
+      text:
+        outcome.changed.length === 0
+          ? say('result.changedNone')
+          : say('result.changed', { count: outcome.changed.length, positions: outcome.changed }),
+      data: { changed: outcome.changed.join(' ') },
+    });
   }
   if (outcome.matchesTransmitted) {
-    parts.push({ text: say('result.matches'), tone: 'verdict', data: { outcome: 'corrected' },
-      why: 'why-window' });
+    parts.push({
+      text: say('result.matches'),
+      tone: 'verdict',
+      data: { outcome: 'corrected' },
+      why: 'why-window',
+    });
     return parts;
   }
   const beyond = beyondCode(total);
-  parts.push({ text: outcome.wrong ? say('result.wrong', { count: outcome.wrong.length,
-    positions: outcome.wrong }) : say('result.differs'), tone: 'verdict',
-  data: { outcome: 'miscorrected', wrong: outcome.wrong ? outcome.wrong.join(' ') : '',
-    limit: beyond ? 'code' : '' }, why: beyond ? 'why-more' : null });
+  parts.push({
+    text: outcome.wrong
+      ? say('result.wrong', { count: outcome.wrong.length, positions: outcome.wrong })
+      : say('result.differs'),
+    tone: 'verdict',
+    data: {
+      outcome: 'miscorrected',
+      wrong: outcome.wrong ? outcome.wrong.join(' ') : '',
+      limit: beyond ? 'code' : '',
+    },
+    why: beyond ? 'why-more' : null,
+  });
   if (beyond) {
-    parts.push({ text: `${say('beyond.was', { count: total })} ${say('result.miscorrected')}`,
-      tone: 'note' });
+    parts.push({
+      text: `${say('beyond.was', { count: total })} ${say('result.miscorrected')}`,
+      tone: 'note',
+    });
   }
   const { nonBinary } = outcome.transmitted;
   if (nonBinary && nonBinary.length > 0) {
-    parts.push({ text: say('result.transmittedNonBinary', { count: nonBinary.length,
-      positions: nonBinary }), tone: 'unusual' });
+    parts.push({
+      text: say('result.transmittedNonBinary', { count: nonBinary.length, positions: nonBinary }),
+      tone: 'unusual',
+    });
   }
   return parts;
 }
@@ -339,13 +465,23 @@ function uncorrectable(steps, say) {
   const beyond = beyondCode(total);
   const verdict = (data, extra = [], why = 'why-limit') => ({
     text: [say('uncorrectable.gaveUp', { shift: rounds }), ...extra].join(' '),
-    tone: 'verdict', data: { outcome: 'uncorrectable', ...data }, why });
+    tone: 'verdict',
+    data: { outcome: 'uncorrectable', ...data },
+    why,
+  });
   const allIn = steps.rotations.slice(1).find((rotation) => rotation.errorsInWindow);
   if (allIn) {
     // All the errors stood in the window and the weight stayed above 2: more than two errors.
-    return [verdict({ limit: beyond ? 'code' : '', reason: 'all-in-window' },
-      [say('uncorrectable.allInWindow', { shift: allIn.shift, weight: allIn.weight }),
-        ...beyond ? [say('beyond.is', { count: total })] : []], 'why-more')];
+    return [
+      verdict(
+        { limit: beyond ? 'code' : '', reason: 'all-in-window' },
+        [
+          say('uncorrectable.allInWindow', { shift: allIn.shift, weight: allIn.weight }),
+          ...(beyond ? [say('beyond.is', { count: total })] : []),
+        ],
+        'why-more',
+      ),
+    ];
   }
   if (!errors || !errors.span) return [verdict({ limit: beyond ? 'code' : '' })];
   const { positions, span, trapRotation } = errors;
@@ -356,34 +492,61 @@ function uncorrectable(steps, say) {
   if (total !== null) limit = beyond ? 'code' : 'decoder';
   const parts = [verdict({ limit, reason })];
   if (limit === 'decoder') {
-    parts.push({ text: say('uncorrectable.decoder', { count: total }), tone: 'note',
-      why: 'why-algebraic' });
+    parts.push({
+      text: say('uncorrectable.decoder', { count: total }),
+      tone: 'note',
+      why: 'why-algebraic',
+    });
   }
-  parts.push({ figure: { caption: say('uncorrectable.caption'), rows: [
-    wordRow('received', 'r', steps.rotations[0].word, { error: positions }), spanRow(span)] } });
+  parts.push({
+    figure: {
+      caption: say('uncorrectable.caption'),
+      rows: [
+        wordRow('received', 'r', steps.rotations[0].word, { error: positions }),
+        spanRow(span),
+      ],
+    },
+  });
   const because = {
     span: say('uncorrectable.span'),
     'left-window': say('uncorrectable.leftWindow'),
     rotations: say('uncorrectable.rotations', { shift: trapRotation, most: MOST_ROTATIONS }),
   }[reason];
-  parts.push({ text: [
-    say('uncorrectable.spanAt', { count: positions.length, positions, first: span.first,
-      last: span.last }),
-    say('uncorrectable.spanLength', { count: span.length }), because,
-    ...limit === 'code' ? [say('beyond.is', { count: total })] : []].join(' '),
-  data: { spanFirst: span.first, spanLast: span.last, spanLength: span.length,
-    ...reason === 'rotations' ? { trapRotation } : {} },
-  why: 'why-limit' });
+  parts.push({
+    text: [
+      say('uncorrectable.spanAt', {
+        count: positions.length,
+        positions,
+        first: span.first,
+        last: span.last,
+      }),
+      say('uncorrectable.spanLength', { count: span.length }),
+      because,
+      ...(limit === 'code' ? [say('beyond.is', { count: total })] : []),
+    ].join(' '),
+    data: {
+      spanFirst: span.first,
+      spanLast: span.last,
+      spanLength: span.length,
+      ...(reason === 'rotations' ? { trapRotation } : {}),
+    },
+    why: 'why-limit',
+  });
   return parts;
 }
 
 function now(steps, exited, say) {
   switch (steps.waiting) {
-    case 'information': return say('now.information');
-    case 'error': return say('now.error');
-    case 'rotation': return say('now.rotation', { shift: steps.rotations.at(-1).shift });
-    case 'closing': return say(exited ? 'now.ended' : 'now.closing');
-    default: return say(exited ? 'now.ended' : 'now.working');
+    case 'information':
+      return say('now.information');
+    case 'error':
+      return say('now.error');
+    case 'rotation':
+      return say('now.rotation', { shift: steps.rotations.at(-1).shift });
+    case 'closing':
+      return say(exited ? 'now.ended' : 'now.closing');
+    default:
+      return say(exited ? 'now.ended' : 'now.working');
   }
 }
 
@@ -397,9 +560,14 @@ export function explain(steps, exited, say) {
   const caught = steps.rotations.slice(1).find((rotation) => rotation.trapped);
   if (caught) sections.push({ id: 'trapped', ...trapped(steps, caught, say) });
   if (steps.outcome) {
-    sections.push({ id: 'result', title: say('result.title'),
-      parts: steps.outcome.kind === 'corrected' ? corrected(steps, steps.outcome, say) :
-        uncorrectable(steps, say) });
+    sections.push({
+      id: 'result',
+      title: say('result.title'),
+      parts:
+        steps.outcome.kind === 'corrected'
+          ? corrected(steps, steps.outcome, say)
+          : uncorrectable(steps, say),
+    });
   }
   return { now: now(steps, exited, say), sections };
 }
@@ -410,13 +578,21 @@ export function explain(steps, exited, say) {
 // The figures for two errors (465 = 45 + 198 + 222) hold for any information word: the code is
 // linear, so what happens depends on the error pattern alone.
 const WHY_POINTS = {
-  'why-distance': 1, 'why-cyclic': 1, 'why-window': 2, 'why-limit': 2, 'why-algebraic': 1,
+  'why-distance': 1,
+  'why-cyclic': 1,
+  'why-window': 2,
+  'why-limit': 2,
+  'why-algebraic': 1,
   'why-more': 1,
 };
 export function why(say) {
   const facts = { ...WINDOW, most: MOST_ROTATIONS };
-  return { title: say('why.title'), points: Object.entries(WHY_POINTS).map(([id, count]) => ({
-    id, title: say(`${id}.title`, facts),
-    paragraphs: Array.from({ length: count }, (_, i) => say(`${id}.${i + 1}`, facts)),
-  })) };
+  return {
+    title: say('why.title'),
+    points: Object.entries(WHY_POINTS).map(([id, count]) => ({
+      id,
+      title: say(`${id}.title`, facts),
+      paragraphs: Array.from({ length: count }, (_, i) => say(`${id}.${i + 1}`, facts)),
+    })),
+  };
 }

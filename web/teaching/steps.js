@@ -67,8 +67,13 @@
 // output grows; every other fact, once there, stays as it is.
 
 import {
-  CODE_LENGTH, CORRECTABLE_WEIGHT, DEFAULT_INFORMATION, INFORMATION_LENGTH, MESSAGES,
-  PARITY_LENGTH, WORD_LIMIT,
+  CODE_LENGTH,
+  CORRECTABLE_WEIGHT,
+  DEFAULT_INFORMATION,
+  INFORMATION_LENGTH,
+  MESSAGES,
+  PARITY_LENGTH,
+  WORD_LIMIT,
   WINDOW_FIRST,
 } from '../program/program.js';
 
@@ -76,15 +81,25 @@ import {
 // part, is where error trapping wants every error.
 export const windowPosition = (q) => WINDOW_FIRST + q;
 
-export const STAGES = ['start', 'information-prompt', 'code-vector', 'error-prompt', 'received',
-  'syndrome', 'verdict', 'rotation', 'outcome', 'closing'];
+export const STAGES = [
+  'start',
+  'information-prompt',
+  'code-vector',
+  'error-prompt',
+  'received',
+  'syndrome',
+  'verdict',
+  'rotation',
+  'outcome',
+  'closing',
+];
 
 // The program's texts as this reader meets them: a ruler is its indent and marks, the prompt
 // follows on the next line; a row's line end is read with the row, and a number's with it.
 const TEXT = {
   ...MESSAGES,
-  informationRuler: ' '.repeat(MESSAGES.informationIndent) +
-    MESSAGES.rulerMark.repeat(INFORMATION_LENGTH),
+  informationRuler:
+    ' '.repeat(MESSAGES.informationIndent) + MESSAGES.rulerMark.repeat(INFORMATION_LENGTH),
   informationPrompt: MESSAGES.informationPrompt.replace('%d', INFORMATION_LENGTH),
   errorRuler: ' '.repeat(MESSAGES.errorIndent) + MESSAGES.rulerMark.repeat(CODE_LENGTH),
   weight: MESSAGES.weight.slice(0, MESSAGES.weight.indexOf('%d')),
@@ -234,7 +249,8 @@ function takenWord(word, initial, length) {
   const values = bytes.map((byte) => (byte < 128 ? byte : byte - 256) - ZERO);
   return {
     bytes,
-    text: bytes.map((byte) => (byte > 32 && byte < 127 ? String.fromCharCode(byte) : '\uFFFD'))
+    text: bytes
+      .map((byte) => (byte > 32 && byte < 127 ? String.fromCharCode(byte) : '\uFFFD'))
       .join(''),
     values,
     typed: word !== null,
@@ -248,9 +264,8 @@ function takenWord(word, initial, length) {
 export const sameList = (a, b) => a.length === b.length && a.every((x, i) => x === b[i]);
 const differing = (a, b) => positionsWhere(a.length, (p) => a[p] !== b[p]);
 // Where positions stand after k rotations to the right (k < 0: back), ascending.
-const moved = (positions, k) => positions
-  .map((p) => (((p + k) % CODE_LENGTH) + CODE_LENGTH) % CODE_LENGTH)
-  .sort((a, b) => a - b);
+const moved = (positions, k) =>
+  positions.map((p) => (((p + k) % CODE_LENGTH) + CODE_LENGTH) % CODE_LENGTH).sort((a, b) => a - b);
 export const allInWindow = (positions) => positions.every((p) => p >= WINDOW_FIRST);
 
 // The positions of a run's errors where they are errors of bits, else null: known positions,
@@ -272,8 +287,12 @@ function errorFacts(positions) {
   for (let k = 0; k < CODE_LENGTH && trapRotation === null && positions.length > 0; k += 1) {
     if (allInWindow(moved(positions, k))) trapRotation = k;
   }
-  return { positions, parityOnly: positions.length > 0 && allInWindow(positions), span,
-    trapRotation };
+  return {
+    positions,
+    parityOnly: positions.length > 0 && allInWindow(positions),
+    span,
+    trapRotation,
+  };
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -350,10 +369,20 @@ export function readSteps(output, input) {
   const chunks = input === undefined || input === null ? null : toChunks(input);
   const reader = new Reader(text);
   const steps = {
-    stage: 'start', waiting: null, partial: '', unexpected: null,
-    information: null, codeVector: null, errorPattern: null,
-    verdict: null, errors: null,
-    rotations: [], outcome: null, closing: false, unusual: [], warnings: [],
+    stage: 'start',
+    waiting: null,
+    partial: '',
+    unexpected: null,
+    information: null,
+    codeVector: null,
+    errorPattern: null,
+    verdict: null,
+    errors: null,
+    rotations: [],
+    outcome: null,
+    closing: false,
+    unusual: [],
+    warnings: [],
   };
   // A row holds only zeros and ones exactly when it is that many characters, each 0 or 1 (a
   // value such as 10 prints as two of them); a word, when its values are.
@@ -459,11 +488,22 @@ function readRotation(reader, steps, noteUnusual) {
   const received = shift === 0 ? word.values : steps.rotations[0].word.values;
   const errorsAt = steps.errors ? moved(steps.errors.positions, shift) : null;
   const rotation = {
-    shift, word, syndrome: null, weight: null, trapped: null, waiting: false,
-    followsReceived: received && word.values ? word.values
-      .every((value, p) => value === received[(p - shift + CODE_LENGTH) % CODE_LENGTH]) : null,
-    errorsAt, errorsInWindow: errorsAt && allInWindow(errorsAt),
-    syndromeOnes: null, syndromeShowsErrors: null,
+    shift,
+    word,
+    syndrome: null,
+    weight: null,
+    trapped: null,
+    waiting: false,
+    followsReceived:
+      received && word.values
+        ? word.values.every(
+            (value, p) => value === received[(p - shift + CODE_LENGTH) % CODE_LENGTH],
+          )
+        : null,
+    errorsAt,
+    errorsInWindow: errorsAt && allInWindow(errorsAt),
+    syndromeOnes: null,
+    syndromeShowsErrors: null,
   };
   steps.rotations.push(rotation);
   return rotation;
@@ -479,8 +519,9 @@ function readSyndrome(reader, rotation, label, noteUnusual) {
   noteUnusual(`rotations.${rotation.shift}.syndrome`, printed, PARITY_LENGTH);
   const { values } = rotation.syndrome;
   if (values) {
-    rotation.syndromeOnes = positionsWhere(PARITY_LENGTH, (q) => values[q] === 1)
-      .map(windowPosition);
+    rotation.syndromeOnes = positionsWhere(PARITY_LENGTH, (q) => values[q] === 1).map(
+      windowPosition,
+    );
     if (rotation.errorsAt) {
       rotation.syndromeShowsErrors = sameList(rotation.syndromeOnes, rotation.errorsAt);
     }
@@ -507,8 +548,8 @@ function readCorrection(reader, steps, noteUnusual) {
     matchesTransmitted: corrected === transmitted,
     changed: null,
     wrong: null,
-    fromSyndrome: trapped && trapped.syndromeOnes
-      ? moved(trapped.syndromeOnes, -trapped.shift) : null,
+    fromSyndrome:
+      trapped && trapped.syndromeOnes ? moved(trapped.syndromeOnes, -trapped.shift) : null,
   };
   noteUnusual('outcome.corrected', corrected, CODE_LENGTH);
   noteUnusual('outcome.transmitted', transmitted, CODE_LENGTH);

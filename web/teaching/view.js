@@ -22,13 +22,32 @@
 import { make } from './dom.js';
 import { why } from './explain.js';
 import {
-  CODE_LENGTH, INFORMATION_LENGTH, MESSAGES, PARITY_LENGTH, WINDOW_FIRST, WINDOW_LAST,
+  CODE_LENGTH,
+  INFORMATION_LENGTH,
+  MESSAGES,
+  PARITY_LENGTH,
+  WINDOW_FIRST,
+  WINDOW_LAST,
 } from '../program/program.js';
 
 // The kinds of line the program prints, as named in program.js, that the gloss explains.
-const GLOSSED_LINES = ['informationPrompt', 'codeVector', 'errorPrompt', 'received',
-  'receivedSyndrome', 'weight', 'noCorrection', 'correctionStart', 'shifted', 'shiftedSyndrome',
-  'pause', 'uncorrectable', 'corrected', 'transmitted', 'closing'];
+const GLOSSED_LINES = [
+  'informationPrompt',
+  'codeVector',
+  'errorPrompt',
+  'received',
+  'receivedSyndrome',
+  'weight',
+  'noCorrection',
+  'correctionStart',
+  'shifted',
+  'shiftedSyndrome',
+  'pause',
+  'uncorrectable',
+  'corrected',
+  'transmitted',
+  'closing',
+];
 
 // A kind of line as the program prints it, without its number (but the prompt's 21) and with
 // " / " where it runs over two lines.
@@ -45,14 +64,18 @@ const SVG = 'http://www.w3.org/2000/svg';
 
 // --- Elements -------------------------------------------------------------------------------
 
-
 // Text in which "^(...)" is a superscript.
 function richText(text) {
   return text.split(/\^\(([^)]*)\)/).map((piece, i) => (i % 2 ? make('sup', {}, piece) : piece));
 }
 
-const dataAttributes = (data = {}) => Object.fromEntries(Object.entries(data)
-  .map(([key, value]) => [`data-${key.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`)}`, value]));
+const dataAttributes = (data = {}) =>
+  Object.fromEntries(
+    Object.entries(data).map(([key, value]) => [
+      `data-${key.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`)}`,
+      value,
+    ]),
+  );
 
 // --- Figures: words position under position ---------------------------------------------------
 
@@ -60,32 +83,62 @@ const dataAttributes = (data = {}) => Object.fromEntries(Object.entries(data)
 // own, the same columns in each: a label, 31 positions, a note. So a new row is laid out alone,
 // not the whole table again. The window's band is the background of its cells (class
 // "window"), which a contrast checker can read.
-const cell = (attributes, ...children) => make('span', { role: 'cell', ...attributes },
-  ...children);
+const cell = (attributes, ...children) =>
+  make('span', { role: 'cell', ...attributes }, ...children);
 const windowClass = (position) => (position >= WINDOW_FIRST ? 'window' : null);
 // Empty cells for positions from..to-1, split where the window begins.
 function gaps(from, to) {
-  const parts = from < WINDOW_FIRST && to > WINDOW_FIRST ?
-    [[from, WINDOW_FIRST], [WINDOW_FIRST, to]] : [[from, to]];
-  return parts.filter(([a, b]) => b > a).map(([a, b]) => cell({ 'aria-colspan': b - a,
-    style: `grid-column: span ${b - a}`, class: windowClass(a) }));
+  const parts =
+    from < WINDOW_FIRST && to > WINDOW_FIRST
+      ? [
+          [from, WINDOW_FIRST],
+          [WINDOW_FIRST, to],
+        ]
+      : [[from, to]];
+  return parts
+    .filter(([a, b]) => b > a)
+    .map(([a, b]) =>
+      cell({ 'aria-colspan': b - a, style: `grid-column: span ${b - a}`, class: windowClass(a) }),
+    );
 }
 
 function tableHead() {
-  const bands = make('div', { role: 'row', class: 'bands' }, cell({}),
-    make('span', { role: 'columnheader', 'aria-colspan': WINDOW_FIRST,
-      style: `grid-column: span ${WINDOW_FIRST}` },
-    say('figure.information', { last: WINDOW_FIRST - 1 })),
-    make('span', { role: 'columnheader', 'aria-colspan': PARITY_LENGTH, class: 'window',
-      style: `grid-column: span ${PARITY_LENGTH}` },
-    say('figure.window', { first: WINDOW_FIRST, last: WINDOW_LAST })),
-    cell({}));
+  const bands = make(
+    'div',
+    { role: 'row', class: 'bands' },
+    cell({}),
+    make(
+      'span',
+      {
+        role: 'columnheader',
+        'aria-colspan': WINDOW_FIRST,
+        style: `grid-column: span ${WINDOW_FIRST}`,
+      },
+      say('figure.information', { last: WINDOW_FIRST - 1 }),
+    ),
+    make(
+      'span',
+      {
+        role: 'columnheader',
+        'aria-colspan': PARITY_LENGTH,
+        class: 'window',
+        style: `grid-column: span ${PARITY_LENGTH}`,
+      },
+      say('figure.window', { first: WINDOW_FIRST, last: WINDOW_LAST }),
+    ),
+    cell({}),
+  );
   const ruler = make('div', { role: 'row', class: 'ruler' }, cell({}));
   for (let p = 0; p < CODE_LENGTH; p += 1) {
     // Every fifth number stays where the others would touch (class "sparse" on the table).
     const classes = [windowClass(p), p % 5 === 0 ? null : 'minor'].filter(Boolean).join(' ');
-    ruler.append(make('span', { role: 'columnheader', class: classes },
-      make('span', { class: 'number' }, String(p))));
+    ruler.append(
+      make(
+        'span',
+        { role: 'columnheader', class: classes },
+        make('span', { class: 'number' }, String(p)),
+      ),
+    );
   }
   ruler.append(cell({}));
   return make('div', { role: 'rowgroup', class: 'head' }, bands, ruler);
@@ -93,19 +146,43 @@ function tableHead() {
 
 function buildRow(row) {
   const classes = [row.under && 'under', row.current && 'current'].filter(Boolean).join(' ');
-  const element = make('div', { role: 'row', 'data-row': row.id, 'data-shift': row.shift,
-    'data-trapped': row.trapped ? 'true' : null,
-    'aria-current': row.current && !row.under ? 'step' : null, class: classes || null },
-  make('span', { role: 'rowheader' }, row.label));
+  const element = make(
+    'div',
+    {
+      role: 'row',
+      'data-row': row.id,
+      'data-shift': row.shift,
+      'data-trapped': row.trapped ? 'true' : null,
+      'aria-current': row.current && !row.under ? 'step' : null,
+      class: classes || null,
+    },
+    make('span', { role: 'rowheader' }, row.label),
+  );
   if (!row.cells) {
-    element.append(cell({ 'aria-colspan': CODE_LENGTH, class: 'unsplit',
-      style: `grid-column: span ${CODE_LENGTH}` }, row.text));
+    element.append(
+      cell(
+        {
+          'aria-colspan': CODE_LENGTH,
+          class: 'unsplit',
+          style: `grid-column: span ${CODE_LENGTH}`,
+        },
+        row.text,
+      ),
+    );
   } else {
     let next = 0;
     for (const { position, text, marks } of row.cells) {
-      element.append(...gaps(next, position), cell({ 'data-position': position,
-        'data-mark': marks.length > 0 ? marks.join(' ') : null,
-        class: windowClass(position) }, text));
+      element.append(
+        ...gaps(next, position),
+        cell(
+          {
+            'data-position': position,
+            'data-mark': marks.length > 0 ? marks.join(' ') : null,
+            class: windowClass(position),
+          },
+          text,
+        ),
+      );
       next = position + 1;
     }
     element.append(...gaps(next, CODE_LENGTH));
@@ -129,8 +206,12 @@ let figures = 0;
 function buildFigure(figure) {
   figures += 1;
   const caption = `figure-${figures}`;
-  const table = make('div', { class: 'words', role: 'table', 'aria-describedby': caption },
-    tableHead(), make('div', { role: 'rowgroup' }));
+  const table = make(
+    'div',
+    { class: 'words', role: 'table', 'aria-describedby': caption },
+    tableHead(),
+    make('div', { role: 'rowgroup' }),
+  );
   return make('figure', {}, table, make('figcaption', { id: caption }, figure.caption));
 }
 
@@ -162,8 +243,11 @@ const chartY = (weight) => 12 + (PARITY_LENGTH - Math.min(weight, PARITY_LENGTH)
 // The axes and the threshold, drawn once; updateChart adds the weights.
 function buildChart({ threshold, limit }) {
   const [x, y] = [chartX, chartY];
-  const chart = svg('svg', { viewBox: `0 0 ${x(limit) + 16} ${y(0) + 32}`, class: 'chart',
-    role: 'img' });
+  const chart = svg('svg', {
+    viewBox: `0 0 ${x(limit) + 16} ${y(0) + 32}`,
+    class: 'chart',
+    role: 'img',
+  });
   chart.append(
     svg('line', { x1: x(0), y1: y(0), x2: x(limit), y2: y(0), class: 'axis' }),
     svg('line', { x1: x(0), y1: y(0), x2: x(0), y2: y(PARITY_LENGTH), class: 'axis' }),
@@ -174,31 +258,40 @@ function buildChart({ threshold, limit }) {
     svg('text', { x: x(0) - 14, y: y(PARITY_LENGTH) + 4 }, String(PARITY_LENGTH)),
   );
   for (const shift of [0, 5, 10, 15, limit]) {
-    chart.append(svg('text', { x: x(shift), y: y(0) + 16, 'text-anchor': 'middle' },
-      String(shift)));
+    chart.append(
+      svg('text', { x: x(shift), y: y(0) + 16, 'text-anchor': 'middle' }, String(shift)),
+    );
   }
   // The axis's name under its numbers, not beside the last one, where "22 k" would read as
   // a number.
-  chart.append(svg('text', { x: x(limit / 2), y: y(0) + 29, 'text-anchor': 'middle' },
-    say('chart.axis')),
-    svg('polyline', { class: 'weights' }), svg('g'));
+  chart.append(
+    svg('text', { x: x(limit / 2), y: y(0) + 29, 'text-anchor': 'middle' }, say('chart.axis')),
+    svg('polyline', { class: 'weights' }),
+    svg('g'),
+  );
   return chart;
 }
 
 // A point at or under the threshold is a square, the others circles; the last is larger.
 function buildPoint({ shift, weight, last, threshold }) {
   const size = last ? 4.5 : 3;
-  return weight <= threshold ?
-    svg('rect', { x: chartX(shift) - size, y: chartY(weight) - size, width: 2 * size,
-      height: 2 * size, class: 'trapped' }) :
-    svg('circle', { cx: chartX(shift), cy: chartY(weight), r: size });
+  return weight <= threshold
+    ? svg('rect', {
+        x: chartX(shift) - size,
+        y: chartY(weight) - size,
+        width: 2 * size,
+        height: 2 * size,
+        class: 'trapped',
+      })
+    : svg('circle', { cx: chartX(shift), cy: chartY(weight), r: size });
 }
 
 function updateChart(chart, { points, threshold }) {
   const weights = points.map((p) => p.weight).join(', ');
   chart.setAttribute('aria-label', say('chart.label', { weights, threshold }));
-  chart.querySelector('polyline').setAttribute('points',
-    points.map((p) => `${chartX(p.shift)},${chartY(p.weight)}`).join(' '));
+  chart
+    .querySelector('polyline')
+    .setAttribute('points', points.map((p) => `${chartX(p.shift)},${chartY(p.weight)}`).join(' '));
   const marks = points.map((p, i) => ({ ...p, last: i === points.length - 1, threshold }));
   reconcile(chart.lastElementChild, marks, (p) => JSON.stringify(p), buildPoint);
 }
@@ -233,11 +326,25 @@ function partKey(part) {
 function buildPart(part) {
   if (part.figure) return buildFigure(part.figure);
   if (part.chart) return make('div', {}, buildChart(part.chart));
-  const paragraph = make('p', { class: part.tone ?? null, ...dataAttributes(part.data) },
-    ...richText(part.text));
+  const paragraph = make(
+    'p',
+    { class: part.tone ?? null, ...dataAttributes(part.data) },
+    ...richText(part.text),
+  );
   if (part.why) {
-    paragraph.append(' ', make('button', { type: 'button', class: 'why', 'data-why': part.why,
-      'aria-describedby': `${part.why}-title` }, say('why.link')));
+    paragraph.append(
+      ' ',
+      make(
+        'button',
+        {
+          type: 'button',
+          class: 'why',
+          'data-why': part.why,
+          'aria-describedby': `${part.why}-title`,
+        },
+        say('why.link'),
+      ),
+    );
   }
   return paragraph;
 }
@@ -257,8 +364,12 @@ function updatePart(node, part) {
 }
 
 function buildSection(section) {
-  return make('section', { class: 'step', id: `step-${section.id}` },
-    make('h3', {}, section.title), make('div', { class: 'parts' }));
+  return make(
+    'section',
+    { class: 'step', id: `step-${section.id}` },
+    make('h3', {}, section.title),
+    make('div', { class: 'parts' }),
+  );
 }
 
 function updateSection(node, section) {
@@ -285,17 +396,32 @@ export function createView() {
   // each line the program prints (the lines themselves are Polish, marked lang="pl").
   function drawPanels() {
     const { title, points } = why(say);
-    panel.replaceChildren(make('summary', {}, title), ...points.map((point) => make('section',
-      { id: point.id, tabindex: '-1', 'aria-labelledby': `${point.id}-title` },
-      make('h3', { id: `${point.id}-title` }, point.title),
-      ...point.paragraphs.map((text) => make('p', {}, ...richText(text))))));
+    panel.replaceChildren(
+      make('summary', {}, title),
+      ...points.map((point) =>
+        make(
+          'section',
+          { id: point.id, tabindex: '-1', 'aria-labelledby': `${point.id}-title` },
+          make('h3', { id: `${point.id}-title` }, point.title),
+          ...point.paragraphs.map((text) => make('p', {}, ...richText(text))),
+        ),
+      ),
+    );
     const polish = document.documentElement.lang === 'pl';
     gloss.hidden = polish;
     if (polish) return;
-    gloss.replaceChildren(make('summary', {}, say('gloss.title')), make('p', {},
-      say('gloss.intro')), make('dl', {}, ...GLOSSED_LINES.flatMap((key) => [
-      make('dt', { lang: 'pl' }, printedLabel(key)),
-      make('dd', {}, say(`gloss.${key}`))])));
+    gloss.replaceChildren(
+      make('summary', {}, say('gloss.title')),
+      make('p', {}, say('gloss.intro')),
+      make(
+        'dl',
+        {},
+        ...GLOSSED_LINES.flatMap((key) => [
+          make('dt', { lang: 'pl' }, printedLabel(key)),
+          make('dd', {}, say(`gloss.${key}`)),
+        ]),
+      ),
+    );
   }
   // "Dlaczego?" opens the panel at its point and moves the reader there. (Not a link to
   // "#id": the address's fragment holds the session.)
@@ -337,8 +463,8 @@ export function createView() {
     measureHeads();
     const target = latest();
     if (!target || view.offsetParent === null) return;
-    const own = view.scrollHeight > view.clientHeight + 1 &&
-      getComputedStyle(view).overflowY !== 'visible';
+    const own =
+      view.scrollHeight > view.clientHeight + 1 && getComputedStyle(view).overflowY !== 'visible';
     const margin = 8;
     const box = own ? view.getBoundingClientRect() : { top: 0, bottom: innerHeight };
     let top = box.top + head.offsetHeight + (own ? 0 : bar.offsetHeight) + margin;

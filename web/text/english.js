@@ -13,7 +13,8 @@ export const english = {
   'panes.view': 'Explanation',
   'terminal.label': 'Terminal',
   'terminal.line': 'The line typed to the program',
-  'terminal.hint': 'Enter sends the typed line to the program. “End input” (Ctrl-D) sends the ' +
+  'terminal.hint':
+    'Enter sends the typed line to the program. “End input” (Ctrl-D) sends the ' +
     'line without a line end, and on an empty line ends the input. The page’s address keeps the ' +
     'session: “Copy link” lets you come back to it.',
   'button.endInput': 'End input (Ctrl-D)',
@@ -27,23 +28,28 @@ export const english = {
   'save.fileName': 'bch-run.txt',
   'status.loading': 'Loading the program…',
   'status.ended': 'The program has ended (exit status {code}). “New run” starts it again.',
-  'status.tooLong': 'This session is too long to be kept in the address: a link or a reload will ' +
+  'status.tooLong':
+    'This session is too long to be kept in the address: a link or a reload will ' +
     'not bring it back.',
   'status.copied': 'The link to this session is on the clipboard.',
   'status.notCopied': 'The link could not be copied to the clipboard. Here it is: {link}',
-  'status.pageError': 'Page error: {error}. The screen may not be what the program would have ' +
-    'written.',
+  'status.pageError':
+    'Page error: {error}. The screen may not be what the program would have ' + 'written.',
   'status.notRepeated': 'the new run did not repeat the program’s earlier output',
-  'status.noProgram': 'The program bch.wasm cannot be loaded ({error}). The page must be served ' +
+  'status.noProgram':
+    'The program bch.wasm cannot be loaded ({error}). The page must be served ' +
     'by a web server (an http:// address); from disk, open bch.html.',
-  'session.unknownVersion': 'The session in the address has version {version}, which this page ' +
-    'does not know.',
+  'session.unknownVersion':
+    'The session in the address has version {version}, which this page ' + 'does not know.',
   'session.notSession': 'The address ends in text that is not a session.',
-  'session.afterEnd': 'The session in the address is damaged: something after the end of input ' +
+  'session.afterEnd':
+    'The session in the address is damaged: something after the end of input ' +
     '“e” (character {at} after “#”).',
-  'session.unexpected': 'The session in the address is damaged: unexpected character “{sign}” ' +
+  'session.unexpected':
+    'The session in the address is damaged: unexpected character “{sign}” ' +
     '(character {at} after “#”).',
-  'session.unended': 'The session in the address is damaged: the last input has no ending ' +
+  'session.unended':
+    'The session in the address is damaged: the last input has no ending ' +
     '(character {at} after “#”).',
   'session.badField': 'The address is damaged: unknown field “{field}”.',
   'session.badLanguage': 'The address is damaged: unknown language “{language}”.',
@@ -62,7 +68,8 @@ export const english = {
   'figure.information': 'information 0–{last}',
   'figure.window': 'window {first}–{last}',
   'chart.axis': 'rotation k',
-  'chart.label': 'Syndrome weight: the received word, then each rotation: {weights}. Threshold: ' +
+  'chart.label':
+    'Syndrome weight: the received word, then each rotation: {weights}. Threshold: ' +
     '{threshold}.',
   'why.link': 'Why?',
   'gloss.title': 'The program’s lines',
@@ -85,7 +92,8 @@ export const english = {
 
   // --- Where the run stands -------------------------------------------------------------------
   'now.information': 'The program waits for the information word: 21 bits, 0 or 1.',
-  'now.error': 'The program waits for the error pattern: 31 bits, 1 where an error is to be (the ' +
+  'now.error':
+    'The program waits for the error pattern: 31 bits, 1 where an error is to be (the ' +
     'first character is position 0).',
   'now.rotation': 'Rotation {shift}: the program waits for Enter.',
   'now.closing': 'End of the program: it waits for the last Enter.',
@@ -98,29 +106,34 @@ export const english = {
 
   // --- Encoding -------------------------------------------------------------------------------
   'encoding.title': 'Encoding',
-  'encoding.parts': 'The information word i(x) is 21 bits at positions 0–20. The parity part ' +
+  'encoding.parts':
+    'The information word i(x) is 21 bits at positions 0–20. The parity part ' +
     '({first}–{last}) is the remainder of i(x)·x^(10) divided by g(x) = x^(10) + x^(9) + x^(8) + ' +
     'x^(6) + x^(5) + x^(3) + 1.',
-  'encoding.positions': 'Positions count from 0 at the left: position p is the coefficient of ' +
-    'x^(30−p).',
+  'encoding.positions':
+    'Positions count from 0 at the left: position p is the coefficient of ' + 'x^(30−p).',
   'encoding.caption': 'c: the code vector, as the program printed it.',
   'encoding.default': 'No word was typed: the program took its own default word.',
   'encoding.nonBinary': {
-    one: 'The information word has a value other than 0 and 1 at position {values}. The program ' +
+    one:
+      'The information word has a value other than 0 and 1 at position {values}. The program ' +
       'takes each character as a number (its code − 48), encodes it and prints it in the code ' +
       'vector as it is; the view shows the printed digits unchanged and says only what follows ' +
       'from them.',
-    other: 'The information word has values other than 0 and 1 at positions {values}. The ' +
+    other:
+      'The information word has values other than 0 and 1 at positions {values}. The ' +
       'program takes each character as a number (its code − 48), encodes it and prints it in the ' +
       'code vector as it is; the view shows the printed digits unchanged and says only what ' +
       'follows from them.',
   },
-  'encoding.differs': 'The typed word does not match the start of the code vector: the view ' +
+  'encoding.differs':
+    'The typed word does not match the start of the code vector: the view ' +
     'shows only the printed digits.',
 
   // --- The error ------------------------------------------------------------------------------
   'error.title': 'Error',
-  'error.caption': 'c: the code vector; e: the error vector (the pattern padded with zeros or ' +
+  'error.caption':
+    'c: the code vector; e: the error vector (the pattern padded with zeros or ' +
     'cut to 31 characters); r = c + e: the received word.',
   'error.noOnes': 'The error pattern has no ones.',
   'error.ones': {
@@ -128,84 +141,104 @@ export const english = {
     other: 'The error pattern has ones at positions {positions}.',
   },
   'error.nonBinary': {
-    one: 'The error pattern has a value other than 0 and 1 at position {values}. The program ' +
+    one:
+      'The error pattern has a value other than 0 and 1 at position {values}. The program ' +
       'never prints the pattern: at each position it adds the pattern’s number (the character’s ' +
       'code − 48) to the code vector’s value and takes the remainder of (e + c + 2) divided by ' +
       '2, which has the sign of the dividend (−3 + 0 + 2 gives −1). The result is row r; every ' +
       'position where r differs from c is an error.',
-    other: 'The error pattern has values other than 0 and 1 at positions {values}. The program ' +
+    other:
+      'The error pattern has values other than 0 and 1 at positions {values}. The program ' +
       'never prints the pattern: at each position it adds the pattern’s number (the character’s ' +
       'code − 48) to the code vector’s value and takes the remainder of (e + c + 2) divided by ' +
       '2, which has the sign of the dividend (−3 + 0 + 2 gives −1). The result is row r; every ' +
       'position where r differs from c is an error.',
   },
-  'error.unsplit': 'These rows cannot be split into 31 positions in only one way, so the view ' +
+  'error.unsplit':
+    'These rows cannot be split into 31 positions in only one way, so the view ' +
     'does not compare them position by position.',
   'error.same': 'The received word equals the code vector.',
   'error.differs': {
     one: 'The received word differs from the code vector at position {positions}: 1 error.',
-    other: 'The received word differs from the code vector at positions {positions}: {count} ' +
+    other:
+      'The received word differs from the code vector at positions {positions}: {count} ' +
       'errors.',
   },
-  'error.notUnderOnes': 'The differences do not stand exactly under the pattern’s ones: that ' +
+  'error.notUnderOnes':
+    'The differences do not stand exactly under the pattern’s ones: that ' +
     'comes from values other than 0 and 1, which the program adds as numbers.',
 
   // --- The syndrome and its weight -------------------------------------------------------------
   'syndrome.title': 'Syndrome and weight',
-  'syndrome.what': 'The syndrome is the remainder of r(x) divided by g(x): 10 bits, which stand ' +
+  'syndrome.what':
+    'The syndrome is the remainder of r(x) divided by g(x): 10 bits, which stand ' +
     'under the window {first}–{last}. Its weight is the number of its ones.',
   'syndrome.caption': 'r: the received word; s: its syndrome, under positions {first}–{last}.',
   'syndrome.correction': 'Weight {weight} > 2: the program starts the correction.',
-  'syndrome.correctionRule': 'With at most two errors this means an error in the information ' +
+  'syndrome.correctionRule':
+    'With at most two errors this means an error in the information ' +
     'part: errors in the parity part alone have a syndrome equal to the error vector, of weight ' +
     'at most 2.',
   'syndrome.noCorrection': 'Weight {weight} ≤ 2: the program corrects nothing.',
   'syndrome.noCorrectionRule': 'With at most two errors the information part then has no error.',
-  'syndrome.ruleFails': 'Here there are {count} errors, so that condition does not hold and ' +
+  'syndrome.ruleFails':
+    'Here there are {count} errors, so that condition does not hold and ' +
     'neither does the conclusion.',
   'syndrome.parityOnly': {
-    one: 'The error stands in the parity part alone (position {positions}). The program does not ' +
+    one:
+      'The error stands in the parity part alone (position {positions}). The program does not ' +
       'correct it, since the information arrived whole.',
-    other: 'The errors stand in the parity part alone (positions {positions}). The program does ' +
+    other:
+      'The errors stand in the parity part alone (positions {positions}). The program does ' +
       'not correct them, since the information arrived whole.',
   },
   'syndrome.parityOnlyShown': {
-    one: 'The error stands in the parity part alone (position {positions}): the syndrome equals ' +
+    one:
+      'The error stands in the parity part alone (position {positions}): the syndrome equals ' +
       'the error vector, a one under the error. The program does not correct it, since the ' +
       'information arrived whole.',
-    other: 'The errors stand in the parity part alone (positions {positions}): the syndrome ' +
+    other:
+      'The errors stand in the parity part alone (positions {positions}): the syndrome ' +
       'equals the error vector, ones under the errors. The program does not correct them, since ' +
       'the information arrived whole.',
   },
   'syndrome.missed': {
-    one: 'Yet the received word differs from the code vector in the information part (position ' +
+    one:
+      'Yet the received word differs from the code vector in the information part (position ' +
       '{positions}).',
-    other: 'Yet the received word differs from the code vector in the information part ' +
+    other:
+      'Yet the received word differs from the code vector in the information part ' +
       '(positions {positions}).',
   },
-  'syndrome.missedZero': 'The syndrome is zero: the received word is a code word other than the ' +
+  'syndrome.missedZero':
+    'The syndrome is zero: the received word is a code word other than the ' +
     'one sent, and the error went unseen.',
-  'syndrome.missedLight': 'The syndrome is not zero, but its weight {weight} ≤ 2, so the program ' +
+  'syndrome.missedLight':
+    'The syndrome is not zero, but its weight {weight} ≤ 2, so the program ' +
     'took the errors to stand in the parity part alone.',
   'beyond.is': 'There are {count} errors, and the code guarantees to correct at most two.',
   'beyond.was': 'There were {count} errors, and the code guarantees to correct at most two.',
 
   // --- Rotations -------------------------------------------------------------------------------
   'rotations.title': 'Cyclic shifts',
-  'rotations.cyclic': 'The code is cyclic: a cyclic shift of a code word is a code word, so the ' +
+  'rotations.cyclic':
+    'The code is cyclic: a cyclic shift of a code word is a code word, so the ' +
     'syndrome of the shifted word is the syndrome of the shifted error vector. Each shift to the ' +
     'right moves an error from position p to (p + 1) mod 31. Once every error stands in the ' +
     'window {first}–{last}, the syndrome equals the error vector and its weight the number of ' +
     'errors: with at most two errors, at most 2.',
-  'rotations.caption': 'At the left the number of shifts, under each word its syndrome, at the ' +
+  'rotations.caption':
+    'At the left the number of shifts, under each word its syndrome, at the ' +
     'right the weight w.',
-  'rotations.allInWindow': 'After rotation {shift} all the errors ({count}) stand in the window: ' +
+  'rotations.allInWindow':
+    'After rotation {shift} all the errors ({count}) stand in the window: ' +
     'the syndrome equals the error vector and has weight {weight} > 2, since there are more than ' +
     'two errors. The program shifts on.',
 
   // --- Where the weight fell -------------------------------------------------------------------
   'trapped.unknownTitle': 'Weight at most 2',
-  'trapped.unknown': 'After rotation {shift} the weight is {weight} ≤ 2: the program takes the ' +
+  'trapped.unknown':
+    'After rotation {shift} the weight is {weight} ≤ 2: the program takes the ' +
     'errors to stand in the window and will add the syndrome to the window.',
   'trapped.yesTitle': {
     one: 'Error trapped',
@@ -216,24 +249,30 @@ export const english = {
     other: 'The errors are trapped after rotation {shift}: weight {weight} ≤ 2.',
   },
   'trapped.shown': {
-    one: 'The error now stands in the window (position {positions}), so the syndrome there ' +
+    one:
+      'The error now stands in the window (position {positions}), so the syndrome there ' +
       'equals the error vector: its one stands exactly under the error. The program will add the ' +
       'syndrome to the window, that is, flip this bit.',
-    other: 'All the errors now stand in the window (positions {positions}), so the syndrome ' +
+    other:
+      'All the errors now stand in the window (positions {positions}), so the syndrome ' +
       'there equals the error vector: its ones stand exactly under the errors. The program will ' +
       'add the syndrome to the window, that is, flip these bits.',
   },
   'trapped.notShown': {
-    one: 'The error stands in the window (position {positions}), but the syndrome does not equal ' +
+    one:
+      'The error stands in the window (position {positions}), but the syndrome does not equal ' +
       'the error vector: that comes from values other than 0 and 1.',
-    other: 'The errors stand in the window (positions {positions}), but the syndrome does not ' +
+    other:
+      'The errors stand in the window (positions {positions}), but the syndrome does not ' +
       'equal the error vector: that comes from values other than 0 and 1.',
   },
   'trapped.noTitle': 'The weight fell, the errors are not trapped',
   'trapped.no': {
-    one: 'After rotation {shift} the weight fell to {weight} ≤ 2, but the error does not stand ' +
+    one:
+      'After rotation {shift} the weight fell to {weight} ≤ 2, but the error does not stand ' +
       'in the window: it stands at position {positions}.',
-    other: 'After rotation {shift} the weight fell to {weight} ≤ 2, but not every error stands ' +
+    other:
+      'After rotation {shift} the weight fell to {weight} ≤ 2, but not every error stands ' +
       'in the window: the errors stand at positions {positions}.',
   },
   'trapped.flipsNothing': 'Adding the syndrome will flip no bit in the window.',
@@ -249,19 +288,21 @@ export const english = {
     one: 'The error at position {positions} will stay.',
     other: 'The errors at positions {positions} will stay.',
   },
-  'trapped.beyond': 'With more errors, a weight ≤ 2 does not mean that the errors stand in the ' +
-    'window.',
+  'trapped.beyond':
+    'With more errors, a weight ≤ 2 does not mean that the errors stand in the ' + 'window.',
 
   // --- The result --------------------------------------------------------------------------------
   'result.title': 'Result',
   'result.back': {
-    one: 'The program added the syndrome to the window and shifted the word {count} more time, ' +
+    one:
+      'The program added the syndrome to the window and shifted the word {count} more time, ' +
       '{total} times in all: the word is back in its place.',
-    other: 'The program added the syndrome to the window and shifted the word {count} more ' +
+    other:
+      'The program added the syndrome to the window and shifted the word {count} more ' +
       'times, {total} times in all: the word is back in its place.',
   },
-  'result.caption': 'r: the received word; ĉ: the corrected word; c: the word sent (the code ' +
-    'vector).',
+  'result.caption':
+    'r: the received word; ĉ: the corrected word; c: the word sent (the code ' + 'vector).',
   'result.changedNone': 'The correction flipped no bit.',
   'result.changed': {
     one: 'The correction flipped the bit at position {positions}.',
@@ -273,28 +314,36 @@ export const english = {
     other: 'The corrected word differs from the word sent at positions {positions}.',
   },
   'result.differs': 'The corrected word differs from the word sent.',
-  'result.miscorrected': 'The decoder turned the word into a code word other than the one sent: ' +
+  'result.miscorrected':
+    'The decoder turned the word into a code word other than the one sent: ' +
     'a miscorrection, not a correction.',
   'result.transmittedNonBinary': {
-    one: 'The word sent has a value other than 0 and 1 at position {positions}, which flipping ' +
+    one:
+      'The word sent has a value other than 0 and 1 at position {positions}, which flipping ' +
       'bits cannot restore.',
-    other: 'The word sent has values other than 0 and 1 at positions {positions}, which flipping ' +
+    other:
+      'The word sent has values other than 0 and 1 at positions {positions}, which flipping ' +
       'bits cannot restore.',
   },
-  'uncorrectable.gaveUp': 'After rotation {shift} the weight is still > 2: the error-trapping ' +
+  'uncorrectable.gaveUp':
+    'After rotation {shift} the weight is still > 2: the error-trapping ' +
     'decoder gave up, and the program wrote that the word cannot be corrected.',
-  'uncorrectable.allInWindow': 'After rotation {shift} all the errors stood in the window, but ' +
+  'uncorrectable.allInWindow':
+    'After rotation {shift} all the errors stood in the window, but ' +
     'the weight was {weight}: the syndrome is then the error vector, and there are more than two ' +
     'errors.',
   'uncorrectable.decoder': {
-    one: 'The BCH(31,21) code has minimum distance d = 5 and corrects every single error: this ' +
+    one:
+      'The BCH(31,21) code has minimum distance d = 5 and corrects every single error: this ' +
       'word can be corrected, but not by this decoder. An algebraic decoder (Berlekamp–Massey, ' +
       'say) would correct it.',
-    other: 'The BCH(31,21) code has minimum distance d = 5 and corrects any two errors: this ' +
+    other:
+      'The BCH(31,21) code has minimum distance d = 5 and corrects any two errors: this ' +
       'word can be corrected, but not by this decoder. An algebraic decoder (Berlekamp–Massey, ' +
       'say) would correct it.',
   },
-  'uncorrectable.caption': 'r: the received word; ⟷: the shortest cyclic burst (after 30 comes ' +
+  'uncorrectable.caption':
+    'r: the received word; ⟷: the shortest cyclic burst (after 30 comes ' +
     '0) that holds every error.',
   'uncorrectable.spanAt': {
     one: 'The error at position {positions} lies in the cyclic burst from {first} to {last}.',
@@ -304,17 +353,20 @@ export const english = {
     one: 'This burst is {count} position long.',
     other: 'This burst is {count} positions long.',
   },
-  'uncorrectable.span': 'That is more than the window’s 10 positions: no shift fits them all ' +
-    'into it at once.',
-  'uncorrectable.leftWindow': 'They stood in the window in the received word already, and the ' +
+  'uncorrectable.span':
+    'That is more than the window’s 10 positions: no shift fits them all ' + 'into it at once.',
+  'uncorrectable.leftWindow':
+    'They stood in the window in the received word already, and the ' +
     'shifts moved them out of it.',
-  'uncorrectable.rotations': 'They would enter the window together only after rotation {shift}, ' +
+  'uncorrectable.rotations':
+    'They would enter the window together only after rotation {shift}, ' +
     'and the program makes at most {most} rotations.',
 
   // --- Exercises ---------------------------------------------------------------------------------
   'exercises.title': 'Exercises',
   'exercises.tally': '{count} of {total} solved',
-  'exercises.intro': 'Choose an exercise and answer it by running the program: the page judges ' +
+  'exercises.intro':
+    'Choose an exercise and answer it by running the program: the page judges ' +
     'every run by what the program printed.',
   'exercises.solved': 'solved',
   'progress.reset': 'The progress kept was damaged or in an unknown form: starting afresh.',
@@ -331,81 +383,105 @@ export const english = {
   'exercise.solutionTitle': 'Solution',
   'exercise.again': 'New attempt',
   'exercise.trap.title': 'An error trapped after k shifts',
-  'exercise.trap.goal': 'Type an error pattern with one error that the program traps after ' +
+  'exercise.trap.goal':
+    'Type an error pattern with one error that the program traps after ' +
     'exactly {k} rotations and corrects.',
-  'exercise.trap.hint': 'Each cyclic shift moves an error from position p to p + 1; the window ' +
+  'exercise.trap.hint':
+    'Each cyclic shift moves an error from position p to p + 1; the window ' +
     'begins at position 21.',
-  'exercise.trap.solution': 'An error at position p enters the window after 21 − p rotations, so ' +
+  'exercise.trap.solution':
+    'An error at position p enters the window after 21 − p rotations, so ' +
     'for {k} rotations it stands at position {position}: the pattern {pattern} (a one at ' +
     'position {position}).',
   'exercise.two-corrected.title': 'Two errors the decoder corrects',
   'exercise.two-corrected.goal': 'Type an error pattern with two errors that the program corrects.',
-  'exercise.two-corrected.hint': 'Both errors must fit into the 10 positions of the window ' +
+  'exercise.two-corrected.hint':
+    'Both errors must fit into the 10 positions of the window ' +
     'together, and at least one must stand in the information part.',
-  'exercise.two-corrected.solution': 'For example errors at positions 17 and 19: the pattern ' +
+  'exercise.two-corrected.solution':
+    'For example errors at positions 17 and 19: the pattern ' +
     '00000000000000000101. After 4 rotations they stand at 21 and 23 and the weight falls to 2.',
   'exercise.two-beyond.title': 'Two errors beyond this decoder',
-  'exercise.two-beyond.goal': 'Type an error pattern with two errors that this decoder cannot ' +
+  'exercise.two-beyond.goal':
+    'Type an error pattern with two errors that this decoder cannot ' +
     'correct, although the code (d = 5) could.',
-  'exercise.two-beyond.hint': 'The decoder traps only errors within a cyclic burst of at most 10 ' +
+  'exercise.two-beyond.hint':
+    'The decoder traps only errors within a cyclic burst of at most 10 ' +
     'positions that enters the window within 22 rotations.',
-  'exercise.two-beyond.solution': 'For example errors at positions 0 and 10 (the pattern ' +
+  'exercise.two-beyond.solution':
+    'For example errors at positions 0 and 10 (the pattern ' +
     '10000000001): their burst is 11 positions long. Or 0 and 29: they would enter the window ' +
     'only after 23 rotations.',
   'exercise.two-parity.title': 'Two errors, no correction',
-  'exercise.two-parity.goal': 'Type an error pattern with two errors after which the program ' +
-    'starts no correction.',
+  'exercise.two-parity.goal':
+    'Type an error pattern with two errors after which the program ' + 'starts no correction.',
   'exercise.two-parity.hint': 'Errors in the parity part alone are their own syndrome.',
-  'exercise.two-parity.solution': 'Two ones at positions 21–30, for example ' +
+  'exercise.two-parity.solution':
+    'Two ones at positions 21–30, for example ' +
     '0000000000000000000001000000001 (positions 21 and 30): syndrome 1000000001, weight 2.',
   'exercise.three-parity.title': 'Three errors in the parity part',
-  'exercise.three-parity.goal': 'Type an error pattern with three errors in the parity part: the ' +
+  'exercise.three-parity.goal':
+    'Type an error pattern with three errors in the parity part: the ' +
     'information is whole, and still the program starts a correction.',
-  'exercise.three-parity.hint': 'Errors in the parity part are their own syndrome: as many ones, ' +
-    'so much weight.',
-  'exercise.three-parity.solution': 'Three ones at positions 21–30, for example ' +
+  'exercise.three-parity.hint':
+    'Errors in the parity part are their own syndrome: as many ones, ' + 'so much weight.',
+  'exercise.three-parity.solution':
+    'Three ones at positions 21–30, for example ' +
     '0000000000000000000001110000000: weight 3 > 2, so the program starts a correction though ' +
     'the errors left the information alone. The rule “weight ≤ 2” assumes at most two errors.',
   'exercise.miscorrect.title': 'A miscorrection',
-  'exercise.miscorrect.goal': 'Type an error pattern with three errors after which the program ' +
+  'exercise.miscorrect.goal':
+    'Type an error pattern with three errors after which the program ' +
     '“corrects” the word into a code word other than the one sent.',
-  'exercise.miscorrect.hint': 'Look for three errors close together in the information part, and ' +
+  'exercise.miscorrect.hint':
+    'Look for three errors close together in the information part, and ' +
     'watch the chart of the weight.',
-  'exercise.miscorrect.solution': 'For example the word 000000000000000000000 and errors at ' +
+  'exercise.miscorrect.solution':
+    'For example the word 000000000000000000000 and errors at ' +
     'positions 0, 1 and 3 (the pattern 1101): after 14 rotations the weight falls to 2, and the ' +
     'correction flips bits 7 and 15.',
   'exercise.zero-parity.title': 'A zero parity part',
   'exercise.zero-parity.goal': 'Type a nonzero information word whose parity part is all zeros.',
-  'exercise.zero-parity.hint': 'The parity part is the remainder of i(x)·x^(10) divided by g(x): ' +
-    'when is it zero?',
-  'exercise.zero-parity.solution': 'When g(x) divides i(x), for example i(x) = g(x): the word ' +
+  'exercise.zero-parity.hint':
+    'The parity part is the remainder of i(x)·x^(10) divided by g(x): ' + 'when is it zero?',
+  'exercise.zero-parity.solution':
+    'When g(x) divides i(x), for example i(x) = g(x): the word ' +
     '000000000011101101001 (the coefficients of g(x) at positions 10–20).',
   'exercise.unseen.title': 'An unseen error',
-  'exercise.unseen.goal': 'Type a word and an error pattern after which the received word is ' +
+  'exercise.unseen.goal':
+    'Type a word and an error pattern after which the received word is ' +
     'another code word: the syndrome is zero, though there are errors.',
   'exercise.unseen.hint': 'The sum of two code words is a code word.',
-  'exercise.unseen.solution': 'The error pattern must itself be a nonzero code word, for example ' +
+  'exercise.unseen.solution':
+    'The error pattern must itself be a nonzero code word, for example ' +
     'the code vector of the word 1: 1000000000000000000001110110100.',
   'exercise.predict.title': 'Predict the weight',
-  'exercise.predict.goal': 'Before each Enter during the correction, say whether after the next ' +
+  'exercise.predict.goal':
+    'Before each Enter during the correction, say whether after the next ' +
     'rotation the weight will be at most 2. Solved after {goal} right predictions in one run ' +
     'with no wrong one.',
-  'exercise.predict.hint': 'The weight falls to 2 when every error has entered the window (with ' +
+  'exercise.predict.hint':
+    'The weight falls to 2 when every error has entered the window (with ' +
     'at most two errors). Follow in the explanation where the errors stand.',
-  'exercise.predict.solution': 'Type for example one error at position 10 (the pattern ' +
+  'exercise.predict.solution':
+    'Type for example one error at position 10 (the pattern ' +
     '00000000001): it enters the window after 11 rotations, so for 10 rotations the answer is ' +
     '“no”, and at the 11th “yes”.',
   'exercise.longest.title': 'The longest correction',
-  'exercise.longest.goal': 'Type an error pattern that the program corrects after the largest ' +
+  'exercise.longest.goal':
+    'Type an error pattern that the program corrects after the largest ' +
     'possible number of rotations.',
   'exercise.longest.hint': 'The program makes at most 22 rotations.',
-  'exercise.longest.solution': 'Errors at positions 0 and 30 (the pattern 1, 29 zeros, 1): they ' +
+  'exercise.longest.solution':
+    'Errors at positions 0 and 30 (the pattern 1, 29 zeros, 1): they ' +
     'enter the window together only after the 22nd rotation, the last one the program makes.',
   'exercise.read.title': 'Read the printout',
-  'exercise.read.goal': 'The program printed the code vector and the received word of the run ' +
+  'exercise.read.goal':
+    'The program printed the code vector and the received word of the run ' +
     'below. At which positions did the errors stand?',
   'exercise.read.hint': 'Compare the two rows digit by digit; positions count from 0 at the left.',
-  'exercise.read.solution': 'The errors stand where the received word differs from the code ' +
+  'exercise.read.solution':
+    'The errors stand where the received word differs from the code ' +
     'vector: compare the digits of the same number in both rows.',
   'predict.question': 'After rotation {shift}, will the weight be at most 2?',
   'predict.yes': 'Yes, ≤ 2',
@@ -419,37 +495,45 @@ export const english = {
   // --- Why, and how far --------------------------------------------------------------------------
   'why.title': 'Why and how far it works',
   'why-distance.title': 'How many errors the code corrects',
-  'why-distance.1': 'The BCH(31,21) code has minimum distance d = 5: two different code words ' +
+  'why-distance.1':
+    'The BCH(31,21) code has minimum distance d = 5: two different code words ' +
     'differ in at least five positions. So it corrects t = ⌊(d − 1)/2⌋ = 2 errors: a word with ' +
     'at most two errors lies closer to the word sent than to any other code word.',
   'why-cyclic.title': 'Why shifting is allowed',
-  'why-cyclic.1': 'The code is cyclic: a cyclic shift of a code word is again a code word. The ' +
+  'why-cyclic.1':
+    'The code is cyclic: a cyclic shift of a code word is again a code word. The ' +
     'shifted received word is the shifted code word plus the shifted error vector, so its ' +
     'syndrome depends on the shifted error vector alone.',
   'why-window.title': 'Why a weight ≤ 2 means “the errors are in the window”',
-  'why-window.1': 'When every error stands in the window {first}–{last}, the error vector e(x) ' +
+  'why-window.1':
+    'When every error stands in the window {first}–{last}, the error vector e(x) ' +
     'has degree less than 10 and so is its own remainder modulo g(x): the syndrome equals the ' +
     'error vector, and its weight is the number of errors.',
-  'why-window.2': 'Conversely, with at most two errors a syndrome weight ≤ 2 means that the ' +
+  'why-window.2':
+    'Conversely, with at most two errors a syndrome weight ≤ 2 means that the ' +
     'errors stand in the window. Were they not, the error vector plus the syndrome placed in the ' +
     'window would be a nonzero code word (its remainder modulo g(x) is s + s = 0) of weight at ' +
     'most 2 + 2 = 4 < 5 = d, and there is no such code word.',
   'why-limit.title': 'How far this decoder goes',
-  'why-limit.1': 'Error trapping corrects errors only when they all fit into a cyclic burst of ' +
+  'why-limit.1':
+    'Error trapping corrects errors only when they all fit into a cyclic burst of ' +
     'at most 10 consecutive positions and one of the {most} rotations brings that burst into the ' +
     'window. A single error at position p enters the window after 21 − p rotations, so every ' +
     'single error is corrected.',
-  'why-limit.2': 'Of the 465 patterns of two errors, 45 stand in the parity part and need no ' +
+  'why-limit.2':
+    'Of the 465 patterns of two errors, 45 stand in the parity part and need no ' +
     'correction, the decoder corrects 198 and gives up on 222: 186 span more than 10 positions, ' +
     'and 36 would enter the window only after more than {most} rotations. The code corrects all ' +
     '465; this decoder, 243.',
   'why-algebraic.title': 'Decoders that correct any two errors',
-  'why-algebraic.1': 'Algebraic decoders of BCH codes (the Berlekamp–Massey algorithm with a ' +
+  'why-algebraic.1':
+    'Algebraic decoders of BCH codes (the Berlekamp–Massey algorithm with a ' +
     'Chien search, or solving a quadratic equation in GF(32)) compute the syndromes S₁ and S₃ as ' +
     'the values of r(x) at the roots of g(x) and find the error locations from them. They ' +
     'correct every pattern of at most two errors, those that trapping cannot reach included.',
   'why-more.title': 'More than two errors',
-  'why-more.1': 'With three or more errors the code guarantees nothing. A weight ≤ 2 can then ' +
+  'why-more.1':
+    'With three or more errors the code guarantees nothing. A weight ≤ 2 can then ' +
     'appear although the errors do not stand in the window: the decoder then turns the word into ' +
     'another code word (a miscorrection). When the error is itself a code word, the syndrome is ' +
     'zero and the error goes unseen.',

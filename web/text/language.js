@@ -25,8 +25,11 @@ export function chooseLanguage(preferred = []) {
 // The placeholders of an entry (all its forms), in order of first use.
 export function placeholders(entry) {
   const texts = typeof entry === 'string' ? [entry] : Object.values(entry);
-  return [...new Set(texts.flatMap((text) => [...text.matchAll(/\{([A-Za-z]+)\}/g)]
-    .map((match) => match[1])))];
+  return [
+    ...new Set(
+      texts.flatMap((text) => [...text.matchAll(/\{([A-Za-z]+)\}/g)].map((match) => match[1])),
+    ),
+  ];
 }
 
 export function speaker(language) {
@@ -41,9 +44,10 @@ export function speaker(language) {
   return (key, parameters = {}) => {
     const entry = catalogue[key];
     if (entry === undefined) throw new Error(`no text "${key}" in the ${language} catalogue`);
-    const text = typeof entry === 'string' ? entry :
-      entry[plurals.select(parameters.count)] ?? entry.other;
-    return text.replace(/\{([A-Za-z]+)\}/g, (whole, name) => (name in parameters ?
-      written(parameters[name]) : whole));
+    const text =
+      typeof entry === 'string' ? entry : (entry[plurals.select(parameters.count)] ?? entry.other);
+    return text.replace(/\{([A-Za-z]+)\}/g, (whole, name) =>
+      name in parameters ? written(parameters[name]) : whole,
+    );
   };
 }

@@ -13,7 +13,8 @@ export const polish = {
   'panes.view': 'Objaśnienia',
   'terminal.label': 'Terminal',
   'terminal.line': 'Wiersz wpisywany do programu',
-  'terminal.hint': 'Enter wysyła wpisany wiersz do programu. „Zakończ dane” (Ctrl-D) wysyła ' +
+  'terminal.hint':
+    'Enter wysyła wpisany wiersz do programu. „Zakończ dane” (Ctrl-D) wysyła ' +
     'wiersz bez znaku końca wiersza, a na pustym wierszu kończy dane wejściowe. Adres strony ' +
     'zapamiętuje sesję: „Kopiuj link” pozwala do niej wrócić.',
   'button.endInput': 'Zakończ dane (Ctrl-D)',
@@ -26,24 +27,27 @@ export const polish = {
   'button.save': 'Zapisz przebieg',
   'save.fileName': 'bch-przebieg.txt',
   'status.loading': 'Wczytywanie programu…',
-  'status.ended': 'Program zakończył działanie (kod wyjścia {code}). Przycisk „Nowe ' +
+  'status.ended':
+    'Program zakończył działanie (kod wyjścia {code}). Przycisk „Nowe ' +
     'uruchomienie” uruchamia go od nowa.',
-  'status.tooLong': 'Ta sesja jest za długa, by zapisać ją w adresie: link i ponowne wczytanie ' +
+  'status.tooLong':
+    'Ta sesja jest za długa, by zapisać ją w adresie: link i ponowne wczytanie ' +
     'strony jej nie odtworzą.',
   'status.copied': 'Link do tej sesji jest w schowku.',
   'status.notCopied': 'Nie udało się skopiować linku do schowka. Oto on: {link}',
   'status.pageError': 'Błąd strony: {error}. Ekran może nie odpowiadać temu, co wypisałby program.',
   'status.notRepeated': 'nowe uruchomienie nie powtórzyło poprzedniego wyjścia programu',
-  'status.noProgram': 'Nie można wczytać programu bch.wasm ({error}). Strona musi być podana ' +
+  'status.noProgram':
+    'Nie można wczytać programu bch.wasm ({error}). Strona musi być podana ' +
     'przez serwer WWW (adres http://); z dysku działa plik bch.html.',
   'session.unknownVersion': 'Zapis sesji w adresie ma wersję {version}, której ta strona nie zna.',
   'session.notSession': 'Adres kończy się tekstem, który nie jest zapisem sesji.',
-  'session.afterEnd': 'Zapis sesji w adresie jest uszkodzony: coś po znaku końca danych „e” ' +
-    '(znak {at} po „#”).',
-  'session.unexpected': 'Zapis sesji w adresie jest uszkodzony: nieoczekiwany znak „{sign}” ' +
-    '(znak {at} po „#”).',
-  'session.unended': 'Zapis sesji w adresie jest uszkodzony: ostatnie dane bez zakończenia (znak ' +
-    '{at} po „#”).',
+  'session.afterEnd':
+    'Zapis sesji w adresie jest uszkodzony: coś po znaku końca danych „e” ' + '(znak {at} po „#”).',
+  'session.unexpected':
+    'Zapis sesji w adresie jest uszkodzony: nieoczekiwany znak „{sign}” ' + '(znak {at} po „#”).',
+  'session.unended':
+    'Zapis sesji w adresie jest uszkodzony: ostatnie dane bez zakończenia (znak ' + '{at} po „#”).',
   'session.badField': 'Zapis w adresie jest uszkodzony: nieznane pole „{field}”.',
   'session.badLanguage': 'Zapis w adresie jest uszkodzony: nieznany język „{language}”.',
   'session.restart': 'Zaczynam od pustej sesji.',
@@ -61,8 +65,8 @@ export const polish = {
   'figure.information': 'informacja 0–{last}',
   'figure.window': 'okno {first}–{last}',
   'chart.axis': 'przesunięcie k',
-  'chart.label': 'Waga syndromu: odebrany ciąg, potem kolejne przesunięcia: {weights}. Próg: ' +
-    '{threshold}.',
+  'chart.label':
+    'Waga syndromu: odebrany ciąg, potem kolejne przesunięcia: {weights}. Próg: ' + '{threshold}.',
   'why.link': 'Dlaczego?',
   'gloss.title': 'Wiersze programu',
   'gloss.intro': 'Program pisze po polsku, bez znaków diakrytycznych. Co znaczy każdy wiersz:',
@@ -84,7 +88,8 @@ export const polish = {
 
   // --- Where the run stands -------------------------------------------------------------------
   'now.information': 'Program czeka na słowo informacyjne: 21 bitów, 0 lub 1.',
-  'now.error': 'Program czeka na wzorzec błędu: 31 bitów, 1 tam, gdzie ma być błąd (pierwszy ' +
+  'now.error':
+    'Program czeka na wzorzec błędu: 31 bitów, 1 tam, gdzie ma być błąd (pierwszy ' +
     'znak to pozycja 0).',
   'now.rotation': 'Przesunięcie {shift}: program czeka na Enter.',
   'now.closing': 'Koniec programu: czeka na ostatni Enter.',
@@ -97,27 +102,32 @@ export const polish = {
 
   // --- Encoding -------------------------------------------------------------------------------
   'encoding.title': 'Kodowanie',
-  'encoding.parts': 'Słowo informacyjne i(x) to 21 bitów na pozycjach 0–20. Część kontrolna ' +
+  'encoding.parts':
+    'Słowo informacyjne i(x) to 21 bitów na pozycjach 0–20. Część kontrolna ' +
     '({first}–{last}) to reszta z dzielenia i(x)·x^(10) przez g(x) = x^(10) + x^(9) + x^(8) + ' +
     'x^(6) + x^(5) + x^(3) + 1.',
   'encoding.positions': 'Pozycje liczymy od 0 z lewej: pozycja p to współczynnik przy x^(30−p).',
   'encoding.caption': 'c: wektor kodowy, jak go wydrukował program.',
   'encoding.default': 'Nie wpisano słowa: program wziął swoje słowo domyślne.',
   'encoding.nonBinary': {
-    one: 'W słowie informacyjnym wpisano wartość spoza 0 i 1 na pozycji {values}. Program bierze ' +
+    one:
+      'W słowie informacyjnym wpisano wartość spoza 0 i 1 na pozycji {values}. Program bierze ' +
       'każdy znak jako liczbę (kod znaku − 48), koduje ją i drukuje w wektorze kodowym tak, jak ' +
       'jest; widok pokazuje wydrukowane cyfry bez zmian i mówi tylko to, co z nich wynika.',
-    other: 'W słowie informacyjnym wpisano wartości spoza 0 i 1 na pozycjach {values}. Program ' +
+    other:
+      'W słowie informacyjnym wpisano wartości spoza 0 i 1 na pozycjach {values}. Program ' +
       'bierze każdy znak jako liczbę (kod znaku − 48), koduje ją i drukuje w wektorze kodowym ' +
       'tak, jak jest; widok pokazuje wydrukowane cyfry bez zmian i mówi tylko to, co z nich ' +
       'wynika.',
   },
-  'encoding.differs': 'Wpisane słowo nie zgadza się z początkiem wektora kodowego: widok ' +
+  'encoding.differs':
+    'Wpisane słowo nie zgadza się z początkiem wektora kodowego: widok ' +
     'pokazuje tylko wydrukowane cyfry.',
 
   // --- The error ------------------------------------------------------------------------------
   'error.title': 'Błąd',
-  'error.caption': 'c: wektor kodowy; e: wektor błędu (wzorzec dopełniony zerami lub obcięty do ' +
+  'error.caption':
+    'c: wektor kodowy; e: wektor błędu (wzorzec dopełniony zerami lub obcięty do ' +
     '31 znaków); r = c + e: odebrany ciąg.',
   'error.noOnes': 'Wzorzec błędu nie ma jedynek.',
   'error.ones': {
@@ -125,18 +135,21 @@ export const polish = {
     other: 'Jedynki wzorca błędu: pozycje {positions}.',
   },
   'error.nonBinary': {
-    one: 'We wzorcu błędu wpisano wartość spoza 0 i 1 na pozycji {values}. Wzorca program nie ' +
+    one:
+      'We wzorcu błędu wpisano wartość spoza 0 i 1 na pozycji {values}. Wzorca program nie ' +
       'drukuje: na każdej pozycji dodaje jego liczbę (kod znaku − 48) do wartości wektora ' +
       'kodowego i bierze resztę z dzielenia (e + c + 2) przez 2, która ma znak dzielnej (−3 + 0 ' +
       '+ 2 daje −1). Wynik stoi w wierszu r; błędem jest każda pozycja, na której r różni się od ' +
       'c.',
-    other: 'We wzorcu błędu wpisano wartości spoza 0 i 1 na pozycjach {values}. Wzorca program ' +
+    other:
+      'We wzorcu błędu wpisano wartości spoza 0 i 1 na pozycjach {values}. Wzorca program ' +
       'nie drukuje: na każdej pozycji dodaje jego liczbę (kod znaku − 48) do wartości wektora ' +
       'kodowego i bierze resztę z dzielenia (e + c + 2) przez 2, która ma znak dzielnej (−3 + 0 ' +
       '+ 2 daje −1). Wynik stoi w wierszu r; błędem jest każda pozycja, na której r różni się od ' +
       'c.',
   },
-  'error.unsplit': 'Tych wierszy nie da się jednoznacznie podzielić na 31 pozycji, więc widok ' +
+  'error.unsplit':
+    'Tych wierszy nie da się jednoznacznie podzielić na 31 pozycji, więc widok ' +
     'nie porównuje ich pozycja po pozycji.',
   'error.same': 'Odebrany ciąg jest równy wektorowi kodowemu.',
   'error.differs': {
@@ -145,65 +158,79 @@ export const polish = {
     many: 'Odebrany ciąg różni się od wektora kodowego na pozycjach {positions}: {count} błędów.',
     other: 'Odebrany ciąg różni się od wektora kodowego na pozycjach {positions}: {count} błędu.',
   },
-  'error.notUnderOnes': 'Różnice nie leżą dokładnie pod jedynkami wzorca: to skutek wartości ' +
+  'error.notUnderOnes':
+    'Różnice nie leżą dokładnie pod jedynkami wzorca: to skutek wartości ' +
     'spoza 0 i 1, które program dodaje jak liczby.',
 
   // --- The syndrome and its weight -------------------------------------------------------------
   'syndrome.title': 'Syndrom i waga',
-  'syndrome.what': 'Syndrom to reszta z dzielenia r(x) przez g(x): 10 bitów, które stoją pod ' +
+  'syndrome.what':
+    'Syndrom to reszta z dzielenia r(x) przez g(x): 10 bitów, które stoją pod ' +
     'oknem {first}–{last}. Jego waga to liczba jedynek.',
   'syndrome.caption': 'r: odebrany ciąg; s: jego syndrom, pod pozycjami {first}–{last}.',
   'syndrome.correction': 'Waga {weight} > 2: program zaczyna korekcję.',
-  'syndrome.correctionRule': 'Przy najwyżej dwóch błędach to znak błędu w części informacyjnej: ' +
+  'syndrome.correctionRule':
+    'Przy najwyżej dwóch błędach to znak błędu w części informacyjnej: ' +
     'błędy stojące tylko w części kontrolnej mają syndrom równy wektorowi błędu, o wadze ' +
     'najwyżej 2.',
   'syndrome.noCorrection': 'Waga {weight} ≤ 2: program niczego nie poprawia.',
-  'syndrome.noCorrectionRule': 'Przy najwyżej dwóch błędach część informacyjna jest wtedy bez ' +
-    'błędu.',
-  'syndrome.ruleFails': 'Tu błędów jest {count}, więc ten warunek nie jest spełniony i wniosek ' +
-    'nie obowiązuje.',
+  'syndrome.noCorrectionRule':
+    'Przy najwyżej dwóch błędach część informacyjna jest wtedy bez ' + 'błędu.',
+  'syndrome.ruleFails':
+    'Tu błędów jest {count}, więc ten warunek nie jest spełniony i wniosek ' + 'nie obowiązuje.',
   'syndrome.parityOnly': {
-    one: 'Błąd stoi tylko w części kontrolnej (pozycja {positions}). Program go nie poprawia, bo ' +
+    one:
+      'Błąd stoi tylko w części kontrolnej (pozycja {positions}). Program go nie poprawia, bo ' +
       'informacja dotarła cała.',
-    other: 'Błędy stoją tylko w części kontrolnej (pozycje {positions}). Program ich nie ' +
+    other:
+      'Błędy stoją tylko w części kontrolnej (pozycje {positions}). Program ich nie ' +
       'poprawia, bo informacja dotarła cała.',
   },
   'syndrome.parityOnlyShown': {
-    one: 'Błąd stoi tylko w części kontrolnej (pozycja {positions}): syndrom jest równy ' +
+    one:
+      'Błąd stoi tylko w części kontrolnej (pozycja {positions}): syndrom jest równy ' +
       'wektorowi błędu, jedynka pod błędem. Program go nie poprawia, bo informacja dotarła cała.',
-    other: 'Błędy stoją tylko w części kontrolnej (pozycje {positions}): syndrom jest równy ' +
+    other:
+      'Błędy stoją tylko w części kontrolnej (pozycje {positions}): syndrom jest równy ' +
       'wektorowi błędu, jedynki pod błędami. Program ich nie poprawia, bo informacja dotarła ' +
       'cała.',
   },
   'syndrome.missed': {
-    one: 'Odebrany ciąg różni się jednak od wektora kodowego w części informacyjnej (pozycja ' +
+    one:
+      'Odebrany ciąg różni się jednak od wektora kodowego w części informacyjnej (pozycja ' +
       '{positions}).',
-    other: 'Odebrany ciąg różni się jednak od wektora kodowego w części informacyjnej (pozycje ' +
+    other:
+      'Odebrany ciąg różni się jednak od wektora kodowego w części informacyjnej (pozycje ' +
       '{positions}).',
   },
-  'syndrome.missedZero': 'Syndrom jest zerowy: odebrany ciąg jest słowem kodowym, innym niż ' +
+  'syndrome.missedZero':
+    'Syndrom jest zerowy: odebrany ciąg jest słowem kodowym, innym niż ' +
     'nadane, i błąd przeszedł niezauważony.',
-  'syndrome.missedLight': 'Syndrom nie jest zerowy, ale ma wagę {weight} ≤ 2, więc program ' +
+  'syndrome.missedLight':
+    'Syndrom nie jest zerowy, ale ma wagę {weight} ≤ 2, więc program ' +
     'uznał, że błędy stoją tylko w części kontrolnej.',
   'beyond.is': 'Błędów jest {count}, a kod gwarantuje poprawienie najwyżej dwóch.',
   'beyond.was': 'Błędów było {count}, a kod gwarantuje poprawienie najwyżej dwóch.',
 
   // --- Rotations -------------------------------------------------------------------------------
   'rotations.title': 'Przesunięcia',
-  'rotations.cyclic': 'Kod jest cykliczny: przesunięcie cykliczne słowa kodowego jest słowem ' +
+  'rotations.cyclic':
+    'Kod jest cykliczny: przesunięcie cykliczne słowa kodowego jest słowem ' +
     'kodowym, więc syndrom przesuniętego ciągu to syndrom przesuniętego wektora błędu. Każde ' +
     'przesunięcie w prawo przenosi błąd z pozycji p na (p + 1) mod 31. Gdy wszystkie błędy staną ' +
     'w oknie {first}–{last}, syndrom jest równy wektorowi błędu, a jego waga liczbie błędów: ' +
     'przy najwyżej dwóch błędach najwyżej 2.',
-  'rotations.caption': 'Po lewej liczba przesunięć, pod każdym słowem jego syndrom, po prawej ' +
-    'waga w.',
-  'rotations.allInWindow': 'Po {shift}. przesunięciu wszystkie błędy ({count}) stoją w oknie: ' +
+  'rotations.caption':
+    'Po lewej liczba przesunięć, pod każdym słowem jego syndrom, po prawej ' + 'waga w.',
+  'rotations.allInWindow':
+    'Po {shift}. przesunięciu wszystkie błędy ({count}) stoją w oknie: ' +
     'syndrom jest równy wektorowi błędu i ma wagę {weight} > 2, bo błędów jest więcej niż dwa. ' +
     'Program przesuwa dalej.',
 
   // --- Where the weight fell -------------------------------------------------------------------
   'trapped.unknownTitle': 'Waga najwyżej 2',
-  'trapped.unknown': 'Po {shift}. przesunięciu waga {weight} ≤ 2: program uznaje, że błędy stoją ' +
+  'trapped.unknown':
+    'Po {shift}. przesunięciu waga {weight} ≤ 2: program uznaje, że błędy stoją ' +
     'w oknie, i doda syndrom do okna.',
   'trapped.yesTitle': {
     one: 'Błąd wyłapany',
@@ -214,24 +241,30 @@ export const polish = {
     other: 'Błędy wyłapane po {shift}. przesunięciu: waga {weight} ≤ 2.',
   },
   'trapped.shown': {
-    one: 'Błąd stoi teraz w oknie (pozycja {positions}), więc syndrom jest tam równy wektorowi ' +
+    one:
+      'Błąd stoi teraz w oknie (pozycja {positions}), więc syndrom jest tam równy wektorowi ' +
       'błędu: jego jedynka stoi dokładnie pod błędem. Program doda syndrom do okna, czyli zmieni ' +
       'ten bit.',
-    other: 'Wszystkie błędy stoją teraz w oknie (pozycje {positions}), więc syndrom jest tam ' +
+    other:
+      'Wszystkie błędy stoją teraz w oknie (pozycje {positions}), więc syndrom jest tam ' +
       'równy wektorowi błędu: jego jedynki stoją dokładnie pod błędami. Program doda syndrom do ' +
       'okna, czyli zmieni te bity.',
   },
   'trapped.notShown': {
-    one: 'Błąd stoi w oknie (pozycja {positions}), ale syndrom nie jest równy wektorowi błędu: ' +
+    one:
+      'Błąd stoi w oknie (pozycja {positions}), ale syndrom nie jest równy wektorowi błędu: ' +
       'to skutek wartości spoza 0 i 1.',
-    other: 'Błędy stoją w oknie (pozycje {positions}), ale syndrom nie jest równy wektorowi ' +
+    other:
+      'Błędy stoją w oknie (pozycje {positions}), ale syndrom nie jest równy wektorowi ' +
       'błędu: to skutek wartości spoza 0 i 1.',
   },
   'trapped.noTitle': 'Waga spadła, błędy nie wyłapane',
   'trapped.no': {
-    one: 'Po {shift}. przesunięciu waga spadła do {weight} ≤ 2, ale błąd nie stoi w oknie: stoi ' +
+    one:
+      'Po {shift}. przesunięciu waga spadła do {weight} ≤ 2, ale błąd nie stoi w oknie: stoi ' +
       'na pozycji {positions}.',
-    other: 'Po {shift}. przesunięciu waga spadła do {weight} ≤ 2, ale nie wszystkie błędy stoją ' +
+    other:
+      'Po {shift}. przesunięciu waga spadła do {weight} ≤ 2, ale nie wszystkie błędy stoją ' +
       'w oknie: błędy stoją na pozycjach {positions}.',
   },
   'trapped.flipsNothing': 'Dodanie syndromu nie zmieni w oknie żadnego bitu.',
@@ -252,13 +285,17 @@ export const polish = {
   // --- The result --------------------------------------------------------------------------------
   'result.title': 'Wynik',
   'result.back': {
-    one: 'Program dodał syndrom do okna i przesunął słowo jeszcze {count} raz, razem {total} ' +
+    one:
+      'Program dodał syndrom do okna i przesunął słowo jeszcze {count} raz, razem {total} ' +
       'razy: słowo wróciło na swoje miejsce.',
-    few: 'Program dodał syndrom do okna i przesunął słowo jeszcze {count} razy, razem {total} ' +
+    few:
+      'Program dodał syndrom do okna i przesunął słowo jeszcze {count} razy, razem {total} ' +
       'razy: słowo wróciło na swoje miejsce.',
-    many: 'Program dodał syndrom do okna i przesunął słowo jeszcze {count} razy, razem {total} ' +
+    many:
+      'Program dodał syndrom do okna i przesunął słowo jeszcze {count} razy, razem {total} ' +
       'razy: słowo wróciło na swoje miejsce.',
-    other: 'Program dodał syndrom do okna i przesunął słowo jeszcze {count} razy, razem {total} ' +
+    other:
+      'Program dodał syndrom do okna i przesunął słowo jeszcze {count} razy, razem {total} ' +
       'razy: słowo wróciło na swoje miejsce.',
   },
   'result.caption': 'r: odebrany ciąg; ĉ: skorygowany; c: nadany (wektor kodowy).',
@@ -267,34 +304,43 @@ export const polish = {
     one: 'Korekcja zmieniła bit na pozycji {positions}.',
     other: 'Korekcja zmieniła bity na pozycjach {positions}.',
   },
-  'result.matches': 'Skorygowany ciąg jest zgodny z nadanym: dekodowanie metodą wyłapywania ' +
+  'result.matches':
+    'Skorygowany ciąg jest zgodny z nadanym: dekodowanie metodą wyłapywania ' +
     'błędów odtworzyło nadane słowo.',
   'result.wrong': {
     one: 'Skorygowany ciąg różni się od nadanego na pozycji {positions}.',
     other: 'Skorygowany ciąg różni się od nadanego na pozycjach {positions}.',
   },
   'result.differs': 'Skorygowany ciąg różni się od nadanego.',
-  'result.miscorrected': 'Dekoder doprowadził ciąg do innego słowa kodowego niż nadane: to ' +
+  'result.miscorrected':
+    'Dekoder doprowadził ciąg do innego słowa kodowego niż nadane: to ' +
     'błędna korekcja, nie poprawienie.',
   'result.transmittedNonBinary': {
-    one: 'Nadany ciąg ma na pozycji {positions} wartość spoza 0 i 1, której poprawianie bitów ' +
+    one:
+      'Nadany ciąg ma na pozycji {positions} wartość spoza 0 i 1, której poprawianie bitów ' +
       'nie odtworzy.',
-    other: 'Nadany ciąg ma na pozycjach {positions} wartości spoza 0 i 1, których poprawianie ' +
+    other:
+      'Nadany ciąg ma na pozycjach {positions} wartości spoza 0 i 1, których poprawianie ' +
       'bitów nie odtworzy.',
   },
-  'uncorrectable.gaveUp': 'Po {shift}. przesunięciu waga wciąż > 2: dekoder metodą wyłapywania ' +
+  'uncorrectable.gaveUp':
+    'Po {shift}. przesunięciu waga wciąż > 2: dekoder metodą wyłapywania ' +
     'błędów się poddał, a program napisał, że ciągu nie da się skorygować.',
-  'uncorrectable.allInWindow': 'Po {shift}. przesunięciu wszystkie błędy stały w oknie, ale waga ' +
+  'uncorrectable.allInWindow':
+    'Po {shift}. przesunięciu wszystkie błędy stały w oknie, ale waga ' +
     'wynosiła {weight}: syndrom jest wtedy wektorem błędu, a błędów jest więcej niż dwa.',
   'uncorrectable.decoder': {
-    one: 'Kod BCH(31,21) ma odległość minimalną d = 5 i poprawia każdy pojedynczy błąd: to słowo ' +
+    one:
+      'Kod BCH(31,21) ma odległość minimalną d = 5 i poprawia każdy pojedynczy błąd: to słowo ' +
       'da się poprawić, ale nie tym dekoderem. Dekoder algebraiczny (np. Berlekampa–Masseya) by ' +
       'je poprawił.',
-    other: 'Kod BCH(31,21) ma odległość minimalną d = 5 i poprawia każde dwa błędy: to słowo da ' +
+    other:
+      'Kod BCH(31,21) ma odległość minimalną d = 5 i poprawia każde dwa błędy: to słowo da ' +
       'się poprawić, ale nie tym dekoderem. Dekoder algebraiczny (np. Berlekampa–Masseya) by je ' +
       'poprawił.',
   },
-  'uncorrectable.caption': 'r: odebrany ciąg; ⟷: odcinek cykliczny, najkrótszy (po 30 jest 0), ' +
+  'uncorrectable.caption':
+    'r: odebrany ciąg; ⟷: odcinek cykliczny, najkrótszy (po 30 jest 0), ' +
     'który obejmuje wszystkie błędy.',
   'uncorrectable.spanAt': {
     one: 'Błąd na pozycji {positions} zajmuje odcinek cykliczny od {first} do {last}.',
@@ -306,25 +352,27 @@ export const polish = {
     many: 'Ten odcinek ma {count} pozycji.',
     other: 'Ten odcinek ma {count} pozycji.',
   },
-  'uncorrectable.span': 'To więcej niż 10 pozycji okna: żadne przesunięcie nie zmieści ich w nim ' +
-    'naraz.',
-  'uncorrectable.leftWindow': 'Stały w oknie już w odebranym ciągu, a przesunięcia je z niego ' +
-    'wyprowadziły.',
-  'uncorrectable.rotations': 'Do okna weszłyby razem dopiero po {shift}. przesunięciu, a program ' +
+  'uncorrectable.span':
+    'To więcej niż 10 pozycji okna: żadne przesunięcie nie zmieści ich w nim ' + 'naraz.',
+  'uncorrectable.leftWindow':
+    'Stały w oknie już w odebranym ciągu, a przesunięcia je z niego ' + 'wyprowadziły.',
+  'uncorrectable.rotations':
+    'Do okna weszłyby razem dopiero po {shift}. przesunięciu, a program ' +
     'robi najwyżej {most} przesunięcia.',
 
   // --- Exercises ---------------------------------------------------------------------------------
   'exercises.title': 'Zadania',
   'exercises.tally': 'rozwiązane: {count} z {total}',
-  'exercises.intro': 'Wybierz zadanie i odpowiedz, uruchamiając program: strona ocenia każdy ' +
+  'exercises.intro':
+    'Wybierz zadanie i odpowiedz, uruchamiając program: strona ocenia każdy ' +
     'przebieg po tym, co program wydrukował.',
   'exercises.solved': 'rozwiązane',
   'progress.reset': 'Zapisany postęp był uszkodzony albo w nieznanej postaci: zaczynam od nowa.',
   'exercise.unknown': 'Adres wskazuje zadanie „{name}”, którego nie ma.',
   'exercise.damaged': 'Adres wskazuje zadanie „{name}” w niewłaściwej postaci.',
   'exercise.pending': 'Uruchom program: zadanie ocenia każdy przebieg.',
-  'exercise.missed': 'Ten przebieg nie spełnia celu. Spróbuj jeszcze raz („Cofnij” albo „Nowe ' +
-    'uruchomienie”).',
+  'exercise.missed':
+    'Ten przebieg nie spełnia celu. Spróbuj jeszcze raz („Cofnij” albo „Nowe ' + 'uruchomienie”).',
   'exercise.solved': 'Rozwiązane!',
   'exercise.solvedBefore': 'To zadanie jest już rozwiązane; możesz rozwiązać je jeszcze raz.',
   'exercise.now.pending': 'Zadanie „{title}”: uruchom program.',
@@ -334,81 +382,101 @@ export const polish = {
   'exercise.solutionTitle': 'Rozwiązanie',
   'exercise.again': 'Nowa próba',
   'exercise.trap.title': 'Błąd wyłapany po k przesunięciach',
-  'exercise.trap.goal': 'Wpisz wzorzec z jednym błędem, który program wyłapie dokładnie po {k}. ' +
+  'exercise.trap.goal':
+    'Wpisz wzorzec z jednym błędem, który program wyłapie dokładnie po {k}. ' +
     'przesunięciu i poprawi.',
-  'exercise.trap.hint': 'Każde przesunięcie przenosi błąd z pozycji p na p + 1; okno zaczyna się ' +
-    'na pozycji 21.',
-  'exercise.trap.solution': 'Błąd na pozycji p wchodzi do okna po 21 − p przesunięciach, więc ' +
+  'exercise.trap.hint':
+    'Każde przesunięcie przenosi błąd z pozycji p na p + 1; okno zaczyna się ' + 'na pozycji 21.',
+  'exercise.trap.solution':
+    'Błąd na pozycji p wchodzi do okna po 21 − p przesunięciach, więc ' +
     'dla {k} przesunięć stoi na pozycji {position}: wzorzec {pattern} (jedynka na pozycji ' +
     '{position}).',
   'exercise.two-corrected.title': 'Dwa błędy, które dekoder poprawia',
   'exercise.two-corrected.goal': 'Wpisz wzorzec z dwoma błędami, które program poprawi.',
-  'exercise.two-corrected.hint': 'Oba błędy muszą zmieścić się razem w oknie 10 pozycji, a ' +
+  'exercise.two-corrected.hint':
+    'Oba błędy muszą zmieścić się razem w oknie 10 pozycji, a ' +
     'przynajmniej jeden musi stać w części informacyjnej.',
-  'exercise.two-corrected.solution': 'Na przykład błędy na pozycjach 17 i 19: wzorzec ' +
+  'exercise.two-corrected.solution':
+    'Na przykład błędy na pozycjach 17 i 19: wzorzec ' +
     '00000000000000000101. Po 4 przesunięciach stoją na 21 i 23, waga spada do 2.',
   'exercise.two-beyond.title': 'Dwa błędy poza zasięgiem dekodera',
-  'exercise.two-beyond.goal': 'Wpisz wzorzec z dwoma błędami, których ten dekoder nie poprawi, ' +
-    'choć kod (d = 5) mógłby.',
-  'exercise.two-beyond.hint': 'Dekoder wyłapuje tylko błędy w odcinku cyklicznym najwyżej 10 ' +
+  'exercise.two-beyond.goal':
+    'Wpisz wzorzec z dwoma błędami, których ten dekoder nie poprawi, ' + 'choć kod (d = 5) mógłby.',
+  'exercise.two-beyond.hint':
+    'Dekoder wyłapuje tylko błędy w odcinku cyklicznym najwyżej 10 ' +
     'pozycji, który wejdzie do okna w 22 przesunięciach.',
-  'exercise.two-beyond.solution': 'Na przykład błędy na pozycjach 0 i 10 (wzorzec 10000000001): ' +
+  'exercise.two-beyond.solution':
+    'Na przykład błędy na pozycjach 0 i 10 (wzorzec 10000000001): ' +
     'odcinek ma 11 pozycji. Albo 0 i 29: weszłyby do okna dopiero po 23 przesunięciach.',
   'exercise.two-parity.title': 'Dwa błędy bez korekcji',
-  'exercise.two-parity.goal': 'Wpisz wzorzec z dwoma błędami, po których program nie zaczyna ' +
-    'korekcji.',
+  'exercise.two-parity.goal':
+    'Wpisz wzorzec z dwoma błędami, po których program nie zaczyna ' + 'korekcji.',
   'exercise.two-parity.hint': 'Błędy w samej części kontrolnej są swoim syndromem.',
-  'exercise.two-parity.solution': 'Dwie jedynki na pozycjach 21–30, np. ' +
+  'exercise.two-parity.solution':
+    'Dwie jedynki na pozycjach 21–30, np. ' +
     '0000000000000000000001000000001 (pozycje 21 i 30): syndrom 1000000001, waga 2.',
   'exercise.three-parity.title': 'Trzy błędy w części kontrolnej',
-  'exercise.three-parity.goal': 'Wpisz wzorzec z trzema błędami w części kontrolnej: informacja ' +
+  'exercise.three-parity.goal':
+    'Wpisz wzorzec z trzema błędami w części kontrolnej: informacja ' +
     'jest cała, a program i tak zaczyna korekcję.',
-  'exercise.three-parity.hint': 'Błędy w części kontrolnej są swoim syndromem: ile jedynek, taka ' +
-    'waga.',
-  'exercise.three-parity.solution': 'Trzy jedynki na pozycjach 21–30, np. ' +
+  'exercise.three-parity.hint':
+    'Błędy w części kontrolnej są swoim syndromem: ile jedynek, taka ' + 'waga.',
+  'exercise.three-parity.solution':
+    'Trzy jedynki na pozycjach 21–30, np. ' +
     '0000000000000000000001110000000: waga 3 > 2, więc program zaczyna korekcję, choć błędy nie ' +
     'dotknęły informacji. Reguła „waga ≤ 2” zakłada najwyżej dwa błędy.',
   'exercise.miscorrect.title': 'Błędna korekcja',
-  'exercise.miscorrect.goal': 'Wpisz wzorzec z trzema błędami, po których program „poprawi” ' +
+  'exercise.miscorrect.goal':
+    'Wpisz wzorzec z trzema błędami, po których program „poprawi” ' +
     'słowo w inne słowo kodowe niż nadane.',
-  'exercise.miscorrect.hint': 'Szukaj trzech błędów blisko siebie w części informacyjnej i patrz ' +
-    'na wykres wagi.',
-  'exercise.miscorrect.solution': 'Na przykład słowo 000000000000000000000 i błędy na pozycjach ' +
+  'exercise.miscorrect.hint':
+    'Szukaj trzech błędów blisko siebie w części informacyjnej i patrz ' + 'na wykres wagi.',
+  'exercise.miscorrect.solution':
+    'Na przykład słowo 000000000000000000000 i błędy na pozycjach ' +
     '0, 1 i 3 (wzorzec 1101): po 14 przesunięciach waga spada do 2, a korekcja zmienia bity 7 i ' +
     '15.',
   'exercise.zero-parity.title': 'Zerowa część kontrolna',
-  'exercise.zero-parity.goal': 'Wpisz niezerowe słowo informacyjne, którego część kontrolna to ' +
-    'same zera.',
-  'exercise.zero-parity.hint': 'Część kontrolna to reszta z dzielenia i(x)·x^(10) przez g(x): ' +
-    'kiedy jest zerowa?',
-  'exercise.zero-parity.solution': 'Gdy g(x) dzieli i(x), np. i(x) = g(x): słowo ' +
+  'exercise.zero-parity.goal':
+    'Wpisz niezerowe słowo informacyjne, którego część kontrolna to ' + 'same zera.',
+  'exercise.zero-parity.hint':
+    'Część kontrolna to reszta z dzielenia i(x)·x^(10) przez g(x): ' + 'kiedy jest zerowa?',
+  'exercise.zero-parity.solution':
+    'Gdy g(x) dzieli i(x), np. i(x) = g(x): słowo ' +
     '000000000011101101001 (współczynniki g(x) na pozycjach 10–20).',
   'exercise.unseen.title': 'Błąd niezauważony',
-  'exercise.unseen.goal': 'Wpisz słowo i wzorzec błędu, po których odebrany ciąg jest innym ' +
+  'exercise.unseen.goal':
+    'Wpisz słowo i wzorzec błędu, po których odebrany ciąg jest innym ' +
     'słowem kodowym: syndrom zerowy, choć błędy są.',
   'exercise.unseen.hint': 'Suma dwóch słów kodowych jest słowem kodowym.',
-  'exercise.unseen.solution': 'Wzorzec błędu musi sam być niezerowym słowem kodowym, np. wektor ' +
+  'exercise.unseen.solution':
+    'Wzorzec błędu musi sam być niezerowym słowem kodowym, np. wektor ' +
     'kodowy słowa 1: 1000000000000000000001110110100.',
   'exercise.predict.title': 'Przewiduj wagę',
-  'exercise.predict.goal': 'Przed każdym Enter w czasie korekcji powiedz, czy po następnym ' +
+  'exercise.predict.goal':
+    'Przed każdym Enter w czasie korekcji powiedz, czy po następnym ' +
     'przesunięciu waga będzie najwyżej 2. Rozwiązane po {goal} trafieniach w jednym przebiegu ' +
     'bez pomyłki.',
-  'exercise.predict.hint': 'Waga spada do 2, gdy wszystkie błędy wejdą do okna (przy najwyżej ' +
+  'exercise.predict.hint':
+    'Waga spada do 2, gdy wszystkie błędy wejdą do okna (przy najwyżej ' +
     'dwóch błędach). Śledź w objaśnieniach, gdzie stoją błędy.',
-  'exercise.predict.solution': 'Wpisz np. jeden błąd na pozycji 10 (wzorzec 00000000001): ' +
+  'exercise.predict.solution':
+    'Wpisz np. jeden błąd na pozycji 10 (wzorzec 00000000001): ' +
     'wejdzie do okna po 11 przesunięciach, więc przez 10 przesunięć odpowiedź brzmi „nie”, a ' +
     'przy 11. „tak”.',
   'exercise.longest.title': 'Najdłuższa udana korekcja',
-  'exercise.longest.goal': 'Wpisz wzorzec błędu, który program poprawi po największej możliwej ' +
-    'liczbie przesunięć.',
+  'exercise.longest.goal':
+    'Wpisz wzorzec błędu, który program poprawi po największej możliwej ' + 'liczbie przesunięć.',
   'exercise.longest.hint': 'Program robi najwyżej 22 przesunięcia.',
-  'exercise.longest.solution': 'Błędy na pozycjach 0 i 30 (wzorzec 1, 29 zer i 1): do okna ' +
+  'exercise.longest.solution':
+    'Błędy na pozycjach 0 i 30 (wzorzec 1, 29 zer i 1): do okna ' +
     'wchodzą razem dopiero po 22. przesunięciu, ostatnim, jakie program robi.',
   'exercise.read.title': 'Czytaj wydruk',
-  'exercise.read.goal': 'Program wydrukował wektor kodowy i odebrany ciąg przebiegu poniżej. Na ' +
+  'exercise.read.goal':
+    'Program wydrukował wektor kodowy i odebrany ciąg przebiegu poniżej. Na ' +
     'których pozycjach stały błędy?',
   'exercise.read.hint': 'Porównaj oba wiersze cyfra po cyfrze; pozycje liczymy od 0 z lewej.',
-  'exercise.read.solution': 'Błędy stoją tam, gdzie odebrany ciąg różni się od wektora kodowego: ' +
+  'exercise.read.solution':
+    'Błędy stoją tam, gdzie odebrany ciąg różni się od wektora kodowego: ' +
     'porównaj cyfry o tym samym numerze w obu wierszach.',
   'predict.question': 'Czy po przesunięciu {shift} waga będzie najwyżej 2?',
   'predict.yes': 'Tak, ≤ 2',
@@ -422,36 +490,44 @@ export const polish = {
   // --- Why, and how far --------------------------------------------------------------------------
   'why.title': 'Dlaczego i kiedy to działa',
   'why-distance.title': 'Ile błędów poprawia kod',
-  'why-distance.1': 'Kod BCH(31,21) ma odległość minimalną d = 5: dwa różne słowa kodowe różnią ' +
+  'why-distance.1':
+    'Kod BCH(31,21) ma odległość minimalną d = 5: dwa różne słowa kodowe różnią ' +
     'się na co najmniej pięciu pozycjach. Dlatego poprawia t = ⌊(d − 1)/2⌋ = 2 błędy: słowo z ' +
     'najwyżej dwoma błędami leży bliżej nadanego słowa niż każdego innego.',
   'why-cyclic.title': 'Dlaczego wolno przesuwać',
-  'why-cyclic.1': 'Kod jest cykliczny: przesunięcie cykliczne słowa kodowego jest znów słowem ' +
+  'why-cyclic.1':
+    'Kod jest cykliczny: przesunięcie cykliczne słowa kodowego jest znów słowem ' +
     'kodowym. Przesunięty ciąg odebrany to przesunięte słowo kodowe plus przesunięty wektor ' +
     'błędu, więc jego syndrom zależy tylko od przesuniętego wektora błędu.',
   'why-window.title': 'Dlaczego waga ≤ 2 znaczy „błędy w oknie”',
-  'why-window.1': 'Gdy wszystkie błędy stoją w oknie {first}–{last}, wektor błędu e(x) ma ' +
+  'why-window.1':
+    'Gdy wszystkie błędy stoją w oknie {first}–{last}, wektor błędu e(x) ma ' +
     'stopień mniejszy niż 10, jest więc swoją własną resztą z dzielenia przez g(x): syndrom jest ' +
     'równy wektorowi błędu, a jego waga liczbie błędów.',
-  'why-window.2': 'Odwrotnie, przy najwyżej dwóch błędach waga syndromu ≤ 2 oznacza, że błędy ' +
+  'why-window.2':
+    'Odwrotnie, przy najwyżej dwóch błędach waga syndromu ≤ 2 oznacza, że błędy ' +
     'stoją w oknie. Gdyby nie stały, wektor błędu plus syndrom wpisany w okno byłby niezerowym ' +
     'słowem kodowym (jego reszta z dzielenia przez g(x) to s + s = 0) o wadze najwyżej 2 + 2 = 4 ' +
     '< 5 = d, a takiego słowa nie ma.',
   'why-limit.title': 'Granice tego dekodera',
-  'why-limit.1': 'Dekodowanie metodą wyłapywania błędów poprawia błędy tylko wtedy, gdy ' +
+  'why-limit.1':
+    'Dekodowanie metodą wyłapywania błędów poprawia błędy tylko wtedy, gdy ' +
     'wszystkie mieszczą się w odcinku cyklicznym najwyżej 10 kolejnych pozycji i któreś z {most} ' +
     'przesunięć wprowadzi ten odcinek do okna. Pojedynczy błąd na pozycji p wchodzi do okna po ' +
     '21 − p przesunięciach, więc każdy zostaje poprawiony.',
-  'why-limit.2': 'Z 465 układów dwóch błędów 45 stoi w części kontrolnej i nie wymaga korekcji, ' +
+  'why-limit.2':
+    'Z 465 układów dwóch błędów 45 stoi w części kontrolnej i nie wymaga korekcji, ' +
     '198 dekoder poprawia, a 222 nie: 186 ma odcinek dłuższy niż 10, a 36 weszłoby do okna ' +
     'dopiero po więcej niż {most} przesunięciach. Kod poprawia wszystkie 465; ten dekoder 243.',
   'why-algebraic.title': 'Dekodery, które poprawiają każde dwa błędy',
-  'why-algebraic.1': 'Dekodery algebraiczne kodów BCH (algorytm Berlekampa–Masseya z procedurą ' +
+  'why-algebraic.1':
+    'Dekodery algebraiczne kodów BCH (algorytm Berlekampa–Masseya z procedurą ' +
     'Chiena albo rozwiązanie równania kwadratowego w GF(32)) obliczają syndromy S₁ i S₃ jako ' +
     'wartości r(x) w pierwiastkach g(x) i wyznaczają z nich położenia błędów. Poprawiają każdy ' +
     'układ najwyżej dwóch błędów, także tych, których wyłapywanie nie obejmie.',
   'why-more.title': 'Więcej niż dwa błędy',
-  'why-more.1': 'Przy trzech i więcej błędach kod niczego nie gwarantuje. Waga ≤ 2 może się ' +
+  'why-more.1':
+    'Przy trzech i więcej błędach kod niczego nie gwarantuje. Waga ≤ 2 może się ' +
     'wtedy pojawić, choć błędy nie stoją w oknie: dekoder zmienia wtedy ciąg w inne słowo kodowe ' +
     '(błędna korekcja). Gdy błąd sam jest słowem kodowym, syndrom jest zerowy i błąd przechodzi ' +
     'niezauważony.',
