@@ -66,7 +66,8 @@ test('the API search: the window, its parents, then the opener and its parents',
   assert.equal(found(chain(null, 'foreign')[0]), null);
   assert.equal(found(chain(...new Array(8).fill(null), api('8 up'))[0]), null, 'too far up');
   assert.equal(found(chain(...new Array(7).fill(null), api('7 up'))[0]), '7 up');
-  const { LMSCommit, ...partial } = api('partial');
+  const partial = api('partial');
+  delete partial.LMSCommit;
   assert.equal(found(chain(null, partial)[0]), null, 'not an API without LMSCommit');
   // A page in a window the platform opened: the opener's chain.
   const [popup] = chain(null);
@@ -126,7 +127,7 @@ const LMS_PAGE = `<!doctype html>
 </script></body></html>
 `;
 
-let servers = [];
+const servers = [];
 let browser;
 let lms; // the LMS page's address
 let foreign; // the same files from another origin (another port)

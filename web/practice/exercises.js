@@ -24,7 +24,7 @@ import {
   INFORMATION_LENGTH,
   MOST_ROTATIONS,
 } from '../program/program.js';
-import { bitErrors } from '../teaching/steps.js';
+import { bitErrors, sameList } from '../teaching/steps.js';
 import { CatalogueError } from '../text/catalogue_error.js';
 
 // A name that is no exercise, in the catalogue's words.
@@ -159,24 +159,25 @@ export function typedPositions(answer) {
   return [...new Set(positions)].sort((a, b) => a - b);
 }
 
-export function judge(id, parameter, steps, answer = null) {
-  if (id === 'predict') {
-    const { right, wrong } = scorePredictions(steps, answer ?? {});
+// The judges of the exercises that take an answer besides the run: the predictions of a run
+// (predict) or the positions typed (read); 'pending' while there is none to judge.
+const ANSWERED = {
+  predict(steps, predictions) {
+    const { right, wrong } = scorePredictions(steps, predictions ?? {});
     if (wrong > 0) return 'missed';
-    return right >= PREDICTIONS_TO_SOLVE
-      ? 'solved'
-      : decided(steps) && steps.closing
-        ? 'missed'
-        : 'pending';
-  }
-  if (id === 'read') {
+    if (right >= PREDICTIONS_TO_SOLVE) return 'solved';
+    return decided(steps) && steps.closing ? 'missed' : 'pending';
+  },
+  read(steps, answer) {
     const errors = bitErrors(steps);
     if (answer === null || errors === null) return 'pending';
     const typed = typedPositions(answer);
-    return verdictOf(
-      typed !== null && typed.length === errors.length && typed.every((p, i) => p === errors[i]),
-    );
-  }
+    return verdictOf(typed !== null && sameList(typed, errors));
+  },
+};
+
+export function judge(id, parameter, steps, answer = null) {
+  if (id in ANSWERED) return ANSWERED[id](steps, answer);
   return JUDGES[id](steps, parameter) || 'pending';
 }
 

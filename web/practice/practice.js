@@ -32,127 +32,144 @@ function loadProgress(keeper) {
   }
 }
 
-export function createPractice({ keeper, runLines, step, choose }) {
-  const panel = document.getElementById('exercises');
-  const question = document.getElementById('predict');
-  const headLine = document.getElementById('exercise-now');
-  let say = null;
-  let { progress, notice } = loadProgress(keeper);
-  // The exercise attempted ({ id, parameter }), its task, the verdict of the last run on it,
-  // and whether a run has been judged for it (the worked solution may be shown).
-  let attempt = null;
-  let task = null;
-  let verdict = 'pending';
-  let attempted = false;
-  let steps = null;
-
-  function keep(next) {
-    progress = next;
-    keeper.save(encodeProgress(progress), progress);
+class Practice {
+  constructor({ keeper, runLines, step, choose }) {
+    Object.assign(this, { keeper, runLines, step, choose });
+    this.panel = document.getElementById('exercises');
+    this.question = document.getElementById('predict');
+    this.headLine = document.getElementById('exercise-now');
+    this.say = null;
+    Object.assign(this, loadProgress(keeper)); // progress, and notice: why it was set aside
+    // The exercise attempted ({ id, parameter }), its task, the verdict of the last run on it,
+    // whether a run has been judged for it (the worked solution may be shown), the run shown.
+    this.attempt = null;
+    this.task = null;
+    this.verdict = 'pending';
+    this.attempted = false;
+    this.steps = null;
+    this.listen();
   }
 
-  function judgeNow() {
+  keep(progress) {
+    this.progress = progress;
+    this.keeper.save(encodeProgress(progress), progress);
+  }
+
+  judgeNow() {
+    const { attempt, task, steps } = this;
     if (attempt === null) return;
     let now = 'pending';
     if (task) now = task.judge(steps);
     else if (steps) now = judge(attempt.id, attempt.parameter, steps);
-    if (now !== 'pending') attempted = true;
-    verdict = now;
-    if (now === 'solved' && !progress.solved.includes(attempt.id)) {
-      keep(solve(progress, attempt.id));
+    if (now !== 'pending') this.attempted = true;
+    this.verdict = now;
+    if (now === 'solved' && !this.progress.solved.includes(attempt.id)) {
+      this.keep(solve(this.progress, attempt.id));
     }
   }
 
   // The exercise attempted and how the last run fared stand in the view's head too, in sight
   // while the view follows the run, with the task's question beside a pause.
-  function drawHead() {
+  drawHead() {
+    const { attempt, say, headLine } = this;
     headLine.hidden = attempt === null;
-    headLine.dataset.verdict = verdict;
-    headLine.textContent =
-      attempt === null
-        ? ''
-        : say(`exercise.now.${verdict}`, { title: say(`exercise.${attempt.id}.title`) });
-    const asked = task?.question(steps) ?? null;
-    question.hidden = asked === null;
-    question.replaceChildren(...(asked ?? []));
+    headLine.dataset.verdict = this.verdict;
+    const title = attempt && say(`exercise.${attempt.id}.title`);
+    headLine.textContent = attempt === null ? '' : say(`exercise.now.${this.verdict}`, { title });
+    const asked = this.task?.question(this.steps) ?? null;
+    this.question.hidden = asked === null;
+    this.question.replaceChildren(...(asked ?? []));
   }
 
-  function draw() {
-    if (say === null) return; // nothing shown yet: the first run draws it
+  draw() {
+    if (this.say === null) return; // nothing shown yet: the first run draws it
+    const { say, progress, attempt, verdict, attempted, panel } = this;
     const state = { say, progress, attempt, verdict, attempted };
-    panel.replaceChildren(
-      ...drawList(state, notice),
-      ...(attempt ? [drawCard(state, task?.card() ?? [])] : []),
-    );
+    const card = attempt ? [drawCard(state, this.task?.card() ?? [])] : [];
+    panel.replaceChildren(...drawList(state, this.notice), ...card);
     panel.dataset.solved = EXERCISES.map(({ id }) => id)
       .filter((id) => progress.solved.includes(id))
       .join(' ');
     panel.dataset.bestPrediction = String(progress.bestPrediction);
-    drawHead();
+    this.drawHead();
   }
 
-  function begin(next) {
-    attempt = next;
-    verdict = 'pending';
-    attempted = false;
-    const mine =
-      attempt &&
-      createTask(attempt, {
-        say: (...words) => say(...words),
-        progress: () => progress,
-        keepBest: (right) => keep({ ...progress, bestPrediction: right }),
-        step,
-        runLines,
-        redraw: () => {
-          if (task !== mine) return; // another exercise was chosen meanwhile
-          judgeNow();
-          draw();
-        },
-      });
-    task = mine;
-    choose(attempt ? exerciseName(attempt.id, attempt.parameter) : null);
-    judgeNow();
-    draw();
-    task?.start();
+  // The host a task works through (tasks.js).
+  host() {
+    const host = {
+      say: (...words) => this.say(...words),
+      progress: () => this.progress,
+      keepBest: (right) => this.keep({ ...this.progress, bestPrediction: right }),
+      step: this.step,
+      runLines: this.runLines,
+      redraw: () => {
+        if (this.task?.host !== host) return; // another exercise was chosen meanwhile
+        this.judgeNow();
+        this.draw();
+      },
+    };
+    return host;
   }
 
-  function open(name) {
+  begin(attempt) {
+    this.attempt = attempt;
+    this.verdict = 'pending';
+    this.attempted = false;
+    const host = this.host();
+    this.task = attempt && createTask(attempt, host);
+    if (this.task) this.task.host = host;
+    this.choose(this.name());
+    this.judgeNow();
+    this.draw();
+    this.task?.start();
+  }
+
+  open(name) {
     const next = name === null ? null : parseExercise(name);
-    const current = attempt ? exerciseName(attempt.id, attempt.parameter) : null;
-    if ((next ? exerciseName(next.id, next.parameter) : null) !== current) begin(next);
+    const named = next ? exerciseName(next.id, next.parameter) : null;
+    if (named !== this.name()) this.begin(next);
   }
 
-  panel.addEventListener('click', (event) => {
-    const choice = event.target.closest('.exercise-choice');
-    const again = event.target.closest('[data-again]');
+  name() {
+    return this.attempt ? exerciseName(this.attempt.id, this.attempt.parameter) : null;
+  }
+
+  click(target) {
+    const choice = target.closest('.exercise-choice');
+    const again = target.closest('[data-again]');
     if (choice) {
       const { exercise } = choice.closest('li').dataset;
-      begin(attempt?.id === exercise ? attempt : newAttempt(exercise));
+      this.begin(this.attempt?.id === exercise ? this.attempt : newAttempt(exercise));
     } else if (again) {
-      begin(newAttempt(again.dataset.again));
+      this.begin(newAttempt(again.dataset.again));
     } else {
-      task?.click(event.target);
+      this.task?.click(target);
     }
-  });
-  question.addEventListener('click', (event) => {
-    if (task?.click(event.target)) drawHead();
-  });
-  panel.addEventListener('submit', (event) => {
-    event.preventDefault();
-    task?.submit(event.target);
-  });
+  }
 
-  return {
-    show(shownSteps, speaker) {
-      steps = shownSteps;
-      say = speaker;
-      judgeNow();
-      draw();
-    },
-    open,
-    name: () => (attempt ? exerciseName(attempt.id, attempt.parameter) : null),
-    newRun() {
-      task?.newRun();
-    },
-  };
+  listen() {
+    this.panel.addEventListener('click', (event) => this.click(event.target));
+    this.question.addEventListener('click', (event) => {
+      if (this.task?.click(event.target)) this.drawHead();
+    });
+    this.panel.addEventListener('submit', (event) => {
+      event.preventDefault();
+      this.task?.submit(event.target);
+    });
+  }
+
+  show(steps, say) {
+    this.steps = steps;
+    this.say = say;
+    this.judgeNow();
+    this.draw();
+  }
+
+  newRun() {
+    this.task?.newRun();
+  }
+}
+
+export function createPractice(parts) {
+  return new Practice(parts);
 }

@@ -64,6 +64,19 @@ export function encodeSession(chunks, ended, { language = null, exercise = null 
   return `v2:${fields.join(';')}`;
 }
 
+// What the sign at `at` of a session part does, with `pending` bytes not yet handed over:
+// { byte (to add, if any), width (signs read), handOver, end }, or null where it is none.
+function readSign(text, at, pending) {
+  const sign = text[at];
+  const hex = text.substr(at + 1, 2);
+  if (sign >= '0' && sign <= '9') return { byte: sign.charCodeAt(0), width: 1 };
+  if (sign === '%' && /^[0-9A-Fa-f]{2}$/.test(hex)) return { byte: parseInt(hex, 16), width: 3 };
+  if (sign === 'n') return { byte: LINE_END, width: 1, handOver: true };
+  if (sign === 'd' && pending > 0) return { width: 1, handOver: true };
+  if (sign === 'e' && pending === 0) return { width: 1, end: true };
+  return null;
+}
+
 // The hand-overs of a fragment's session part; `offset` is where it starts in the fragment,
 // for the place a message names.
 function decodeHandOvers(text, offset) {
@@ -72,29 +85,39 @@ function decodeHandOvers(text, offset) {
   const chunks = [];
   let ended = false;
   let bytes = [];
-  for (let at = 0; at < text.length; at += 1) {
-    const sign = text[at];
+  for (let at = 0; at < text.length;) {
     if (ended) throw damaged(at, 'session.afterEnd');
-    if (sign >= '0' && sign <= '9') {
-      bytes.push(sign.charCodeAt(0));
-    } else if (sign === '%' && /^[0-9A-Fa-f]{2}$/.test(text.substr(at + 1, 2))) {
-      bytes.push(parseInt(text.substr(at + 1, 2), 16));
-      at += 2;
-    } else if (sign === 'n') {
-      bytes.push(LINE_END);
+    const read = readSign(text, at, bytes.length);
+    if (read === null) throw damaged(at, 'session.unexpected', { sign: text[at] });
+    if (read.byte !== undefined) bytes.push(read.byte);
+    if (read.handOver) {
       chunks.push(Uint8Array.from(bytes));
       bytes = [];
-    } else if (sign === 'd' && bytes.length > 0) {
-      chunks.push(Uint8Array.from(bytes));
-      bytes = [];
-    } else if (sign === 'e' && bytes.length === 0) {
-      ended = true;
-    } else {
-      throw damaged(at, 'session.unexpected', { sign });
     }
+    ended = read.end === true;
+    at += read.width;
   }
   if (bytes.length > 0) throw damaged(text.length - 1, 'session.unended');
   return { chunks, ended };
+}
+
+// The version of a fragment that is not an empty one: 'v1' or 'v2', or a SessionError.
+function versionOf(fragment) {
+  const version = /^(v\d+):/.exec(fragment)?.[1];
+  if (version === 'v1' || version === 'v2') return version;
+  if (version !== undefined) throw new SessionError('session.unknownVersion', { version });
+  throw new SessionError('session.notSession');
+}
+
+// One NAME=VALUE field of a v2 fragment into `session`; `offset` is where it starts.
+function decodeField(session, field, offset) {
+  const [, name, value] = field.match(/^([a-z])=(.*)$/s) ?? [];
+  if (name === 's') Object.assign(session, decodeHandOvers(value, offset + 2));
+  else if (name === 'l' && LANGUAGES.includes(value)) session.language = value;
+  else if (name === 'l') throw new SessionError('session.badLanguage', { language: value });
+  else if (name === 't' && /^[A-Za-z0-9.-]+$/.test(value)) session.exercise = value;
+  else throw new SessionError('session.badField', { field });
+  return name;
 }
 
 // What a fragment (without its '#') holds: { chunks, ended, language, exercise }, the last two
@@ -103,31 +126,15 @@ function decodeHandOvers(text, offset) {
 export function decodeSession(fragment) {
   const session = { chunks: [], ended: false, language: null, exercise: null };
   if (fragment === '') return session;
-  if (fragment.startsWith('v1:')) return { ...session, ...decodeHandOvers(fragment.slice(3), 3) };
-  if (!fragment.startsWith('v2:')) {
-    if (/^v\d+:/.test(fragment)) {
-      throw new SessionError('session.unknownVersion', { version: fragment.split(':')[0] });
-    }
-    throw new SessionError('session.notSession');
+  if (versionOf(fragment) === 'v1') {
+    return { ...session, ...decodeHandOvers(fragment.slice(3), 3) };
   }
   const seen = new Set();
   let offset = 3;
   for (const field of fragment.slice(3).split(';')) {
-    const [, name, value] = field.match(/^([a-z])=(.*)$/s) ?? [];
-    if (name === undefined || seen.has(name)) throw new SessionError('session.badField', { field });
-    seen.add(name);
-    if (name === 's') {
-      Object.assign(session, decodeHandOvers(value, offset + 2));
-    } else if (name === 'l') {
-      if (!LANGUAGES.includes(value)) {
-        throw new SessionError('session.badLanguage', { language: value });
-      }
-      session.language = value;
-    } else if (name === 't' && /^[A-Za-z0-9.-]+$/.test(value)) {
-      session.exercise = value;
-    } else {
-      throw new SessionError('session.badField', { field });
-    }
+    const name = /^([a-z])=/.exec(field)?.[1];
+    if (seen.has(name)) throw new SessionError('session.badField', { field });
+    seen.add(decodeField(session, field, offset));
     offset += field.length + 1;
   }
   return session;

@@ -34,28 +34,37 @@ import { runProgram, startsWith } from './engine.js';
 
 const ENTER = new Uint8Array([0x0a]);
 
-export function createSession(program, run = runProgram) {
-  const session = { program, chunks: [], ended: false, run: null, undone: [] };
+class Session {
+  constructor(program, run) {
+    this.program = program;
+    this.runner = run;
+    this.chunks = [];
+    this.ended = false;
+    this.run = null;
+    this.undone = [];
+  }
 
-  function adopt(chunks, ended, result) {
+  adopt(chunks, ended, result) {
     const taken = result.marks.length;
-    session.chunks = chunks.slice(0, taken);
-    session.ended = ended && taken > chunks.length;
-    session.run = result;
+    this.chunks = chunks.slice(0, taken);
+    this.ended = ended && taken > chunks.length;
+    this.run = result;
   }
 
-  async function show(chunks, ended) {
-    adopt(chunks, ended, await run(program, chunks, ended));
+  async show(chunks, ended) {
+    this.adopt(chunks, ended, await this.runner(this.program, chunks, ended));
   }
 
-  session.waiting = () => session.run !== null && !session.run.exited;
+  waiting() {
+    return this.run !== null && !this.run.exited;
+  }
 
-  session.start = async (chunks, ended) => {
-    session.undone = [];
-    await show(chunks, ended);
-  };
+  async start(chunks, ended) {
+    this.undone = [];
+    await this.show(chunks, ended);
+  }
 
-  session.replay = async (fragment) => {
+  async replay(fragment) {
     let decoded = { chunks: [], ended: false, language: null, exercise: null };
     let problem = null;
     try {
@@ -64,55 +73,53 @@ export function createSession(program, run = runProgram) {
       if (!(error instanceof SessionError)) throw error;
       problem = error;
     }
-    await session.start(decoded.chunks, decoded.ended);
+    await this.start(decoded.chunks, decoded.ended);
     return { language: decoded.language, exercise: decoded.exercise, problem };
-  };
+  }
 
-  session.handOver = async (more, end, again = false) => {
-    if (!session.waiting() || session.ended) return false;
-    if (!again) session.undone = [];
-    const chunks = [...session.chunks, ...more];
-    const result = await run(program, chunks, end);
+  async handOver(more, end, again = false) {
+    if (!this.waiting() || this.ended) return false;
+    if (!again) this.undone = [];
+    const chunks = [...this.chunks, ...more];
+    const result = await this.runner(this.program, chunks, end);
     // The program reads the same input the same way: a run that does not repeat the last one
     // is a fault of the page, not something to show.
-    if (!startsWith(result.output, session.run.output)) {
+    if (!startsWith(result.output, this.run.output)) {
       throw new SessionError('status.notRepeated');
     }
-    adopt(chunks, end, result);
+    this.adopt(chunks, end, result);
     return true;
-  };
+  }
 
   // At most one Enter per rotation and the closing one: the program takes those it waits for.
-  session.toEnd = () =>
-    session.handOver(
-      Array.from({ length: MOST_ROTATIONS + 1 }, () => ENTER),
-      false,
-    );
+  toEnd() {
+    const enters = Array.from({ length: MOST_ROTATIONS + 1 }, () => ENTER);
+    return this.handOver(enters, false);
+  }
 
-  session.takeBack = async () => {
-    if (session.run === null || (session.chunks.length === 0 && !session.ended)) {
-      return undefined;
-    }
-    const taken = session.ended ? null : session.chunks.at(-1);
-    const chunks = session.ended ? session.chunks : session.chunks.slice(0, -1);
-    session.undone.push(taken);
-    await show(chunks, false);
+  async takeBack() {
+    if (this.run === null || (this.chunks.length === 0 && !this.ended)) return undefined;
+    const taken = this.ended ? null : this.chunks.at(-1);
+    const chunks = this.ended ? this.chunks : this.chunks.slice(0, -1);
+    this.undone.push(taken);
+    await this.show(chunks, false);
     return taken;
-  };
+  }
 
-  session.redo = async () => {
-    if (session.undone.length === 0 || !session.waiting()) return undefined;
-    const again = session.undone.pop();
-    await (again === null
-      ? session.handOver([], true, true)
-      : session.handOver([again], false, true));
+  async redo() {
+    if (this.undone.length === 0 || !this.waiting()) return undefined;
+    const again = this.undone.pop();
+    if (again === null) await this.handOver([], true, true);
+    else await this.handOver([again], false, true);
     return again;
-  };
+  }
 
-  session.fragment = ({ language = null, exercise = null } = {}) => {
-    const text = encodeSession(session.chunks, session.ended, { language, exercise });
+  fragment({ language = null, exercise = null } = {}) {
+    const text = encodeSession(this.chunks, this.ended, { language, exercise });
     return text === encodeSession([], false) ? '' : text;
-  };
+  }
+}
 
-  return session;
+export function createSession(program, run = runProgram) {
+  return new Session(program, run);
 }

@@ -244,34 +244,44 @@ function syndrome(steps, say) {
       data: { verdict: 'no-correction' },
     });
     parts.push(rule('syndrome.noCorrectionRule'));
-    if (errors && errors.parityOnly) {
-      const { positions } = errors;
-      parts.push({
-        text: say(
-          received.syndromeShowsErrors ? 'syndrome.parityOnlyShown' : 'syndrome.parityOnly',
-          { count: positions.length, positions },
-        ),
-        tone: 'note',
-        data: { parityOnly: positions.join(' ') },
-      });
-    } else if (errors && inInformation(errors.positions).length > 0) {
-      const missed = inInformation(errors.positions);
-      const { values } = received.syndrome;
-      const zero = values !== null && values.every((value) => value === 0);
-      const sentences = [
-        say('syndrome.missed', { count: missed.length, positions: missed }),
-        say(zero ? 'syndrome.missedZero' : 'syndrome.missedLight', { weight: received.weight }),
-        ...(beyondCode(total) ? [say('beyond.is', { count: total })] : []),
-      ];
-      parts.push({
-        text: sentences.join(' '),
-        tone: 'note',
-        data: { missed: missed.join(' '), syndromeZero: String(zero) },
-        why: 'why-more',
-      });
-    }
+    parts.push(...noCorrectionNote(steps, total, say));
   }
   return { id: 'syndrome', title: say('syndrome.title'), parts };
+}
+
+// Where no correction follows: errors in the parity part alone, or errors in the information
+// that the syndrome did not show.
+function noCorrectionNote(steps, total, say) {
+  const { errors } = steps;
+  const received = steps.rotations[0];
+  if (errors && errors.parityOnly) {
+    const { positions } = errors;
+    const key = received.syndromeShowsErrors ? 'syndrome.parityOnlyShown' : 'syndrome.parityOnly';
+    return [
+      {
+        text: say(key, { count: positions.length, positions }),
+        tone: 'note',
+        data: { parityOnly: positions.join(' ') },
+      },
+    ];
+  }
+  const missed = errors ? inInformation(errors.positions) : [];
+  if (missed.length === 0) return [];
+  const { values } = received.syndrome;
+  const zero = values !== null && values.every((value) => value === 0);
+  const sentences = [
+    say('syndrome.missed', { count: missed.length, positions: missed }),
+    say(zero ? 'syndrome.missedZero' : 'syndrome.missedLight', { weight: received.weight }),
+    ...(beyondCode(total) ? [say('beyond.is', { count: total })] : []),
+  ];
+  return [
+    {
+      text: sentences.join(' '),
+      tone: 'note',
+      data: { missed: missed.join(' '), syndromeZero: String(zero) },
+      why: 'why-more',
+    },
+  ];
 }
 
 function rotations(steps, say) {
@@ -366,25 +376,7 @@ function trapped(steps, rotation, say) {
     },
   ];
   const flipped = flippedInWindow(steps, rotation);
-  if (flipped) {
-    const wrongly = flipped.filter((p) => !errorsAt.includes(p));
-    const rightly = flipped.filter((p) => errorsAt.includes(p));
-    const left = errorsAt.filter((p) => !flipped.includes(p));
-    const sentences = [];
-    if (flipped.length === 0) sentences.push(say('trapped.flipsNothing'));
-    for (const [key, positions] of [
-      ['trapped.flipsWrongly', wrongly],
-      ['trapped.fixes', rightly],
-      ['trapped.leaves', left],
-    ]) {
-      if (positions.length > 0) sentences.push(say(key, { count: positions.length, positions }));
-    }
-    parts.push({
-      text: sentences.join(' '),
-      tone: 'note',
-      data: { flipsWithoutError: wrongly.join(' '), fixes: rightly.join(' ') },
-    });
-  }
+  if (flipped) parts.push(flipsNote(flipped, errorsAt, say));
   const total = errorCount(steps);
   if (beyondCode(total)) {
     parts.push({
@@ -393,6 +385,27 @@ function trapped(steps, rotation, say) {
     });
   }
   return { title: say('trapped.noTitle'), parts };
+}
+
+// What the correction at a rotation does where the errors are not all in the window: the bits
+// it flips with no error there, the errors it fixes, and those it leaves.
+function flipsNote(flipped, errorsAt, say) {
+  const wrongly = flipped.filter((p) => !errorsAt.includes(p));
+  const rightly = flipped.filter((p) => errorsAt.includes(p));
+  const left = errorsAt.filter((p) => !flipped.includes(p));
+  const sentences = flipped.length === 0 ? [say('trapped.flipsNothing')] : [];
+  for (const [key, positions] of [
+    ['trapped.flipsWrongly', wrongly],
+    ['trapped.fixes', rightly],
+    ['trapped.leaves', left],
+  ]) {
+    if (positions.length > 0) sentences.push(say(key, { count: positions.length, positions }));
+  }
+  return {
+    text: sentences.join(' '),
+    tone: 'note',
+    data: { flipsWithoutError: wrongly.join(' '), fixes: rightly.join(' ') },
+  };
 }
 
 function corrected(steps, outcome, say) {
@@ -429,7 +442,13 @@ function corrected(steps, outcome, say) {
     });
     return parts;
   }
+  return [...parts, ...miscorrected(outcome, total, say)];
+}
+
+// The corrected word is not the one sent: where it differs, and why.
+function miscorrected(outcome, total, say) {
   const beyond = beyondCode(total);
+  const parts = [];
   parts.push({
     text: outcome.wrong
       ? say('result.wrong', { count: outcome.wrong.length, positions: outcome.wrong })
@@ -484,10 +503,8 @@ function uncorrectable(steps, say) {
     ];
   }
   if (!errors || !errors.span) return [verdict({ limit: beyond ? 'code' : '' })];
-  const { positions, span, trapRotation } = errors;
-  let reason = 'rotations';
-  if (trapRotation === null) reason = 'span';
-  else if (trapRotation === 0) reason = 'left-window';
+  const { positions, span } = errors;
+  const reason = uncorrectableReason(errors);
   let limit = '';
   if (total !== null) limit = beyond ? 'code' : 'decoder';
   const parts = [verdict({ limit, reason })];
@@ -507,12 +524,27 @@ function uncorrectable(steps, say) {
       ],
     },
   });
+  parts.push(spanParagraph(errors, reason, limit === 'code' ? total : null, say));
+  return parts;
+}
+
+// Why trapping could not catch the errors: their span is longer than the window, they stood
+// in it before any rotation (and the rotations moved them out), or they would enter it
+// together only after more rotations than the program makes.
+function uncorrectableReason({ trapRotation }) {
+  if (trapRotation === null) return 'span';
+  return trapRotation === 0 ? 'left-window' : 'rotations';
+}
+
+// The errors' shortest cyclic span and why the decoder did not trap it; `beyond`: the count of
+// errors where it is beyond the code.
+function spanParagraph({ positions, span, trapRotation }, reason, beyond, say) {
   const because = {
     span: say('uncorrectable.span'),
     'left-window': say('uncorrectable.leftWindow'),
     rotations: say('uncorrectable.rotations', { shift: trapRotation, most: MOST_ROTATIONS }),
   }[reason];
-  parts.push({
+  return {
     text: [
       say('uncorrectable.spanAt', {
         count: positions.length,
@@ -522,7 +554,7 @@ function uncorrectable(steps, say) {
       }),
       say('uncorrectable.spanLength', { count: span.length }),
       because,
-      ...(limit === 'code' ? [say('beyond.is', { count: total })] : []),
+      ...(beyond === null ? [] : [say('beyond.is', { count: beyond })]),
     ].join(' '),
     data: {
       spanFirst: span.first,
@@ -531,8 +563,7 @@ function uncorrectable(steps, say) {
       ...(reason === 'rotations' ? { trapRotation } : {}),
     },
     why: 'why-limit',
-  });
-  return parts;
+  };
 }
 
 function now(steps, exited, say) {

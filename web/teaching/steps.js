@@ -364,108 +364,144 @@ class Reader {
   }
 }
 
-export function readSteps(output, input) {
-  const text = asText(output);
-  const chunks = input === undefined || input === null ? null : toChunks(input);
-  const reader = new Reader(text);
-  const steps = {
-    stage: 'start',
-    waiting: null,
-    partial: '',
-    unexpected: null,
-    information: null,
-    codeVector: null,
-    errorPattern: null,
-    verdict: null,
-    errors: null,
-    rotations: [],
-    outcome: null,
-    closing: false,
-    unusual: [],
-    warnings: [],
-  };
-  // A row holds only zeros and ones exactly when it is that many characters, each 0 or 1 (a
-  // value such as 10 prints as two of them); a word, when its values are.
-  const noteUnusual = (path, printed, count) => {
-    if (printed.length !== count || /[^01]/.test(printed)) steps.unusual.push(path);
-  };
-  const noteUnusualWord = (path, word) => {
-    if (word.nonBinary.length > 0) steps.unusual.push(path);
-  };
-  let typedAt = { chunk: 0, offset: 0 };
-  const takeTyped = (initial, length) => {
-    if (chunks === null) return null;
-    const { word, at } = readTypedWord(chunks, typedAt);
-    typedAt = at;
+// The state of one reading: the output's reader, the steps found so far, and where the next
+// typed word starts.
+class Reading {
+  constructor(text, chunks) {
+    this.text = text;
+    this.chunks = chunks;
+    this.reader = new Reader(text);
+    this.typedAt = { chunk: 0, offset: 0 };
+    this.steps = {
+      stage: 'start',
+      waiting: null,
+      partial: '',
+      unexpected: null,
+      information: null,
+      codeVector: null,
+      errorPattern: null,
+      verdict: null,
+      errors: null,
+      rotations: [],
+      outcome: null,
+      closing: false,
+      unusual: [],
+      warnings: [],
+    };
+    // A row holds only zeros and ones exactly when it is that many characters, each 0 or 1 (a
+    // value such as 10 prints as two of them).
+    this.noteUnusual = (path, printed, count) => {
+      if (printed.length !== count || /[^01]/.test(printed)) this.steps.unusual.push(path);
+    };
+  }
+
+  // A word holds only zeros and ones when its values are.
+  noteUnusualWord(path, word) {
+    if (word.nonBinary.length > 0) this.steps.unusual.push(path);
+  }
+
+  takeTyped(initial, length) {
+    if (this.chunks === null) return null;
+    const { word, at } = readTypedWord(this.chunks, this.typedAt);
+    this.typedAt = at;
     return takenWord(word, initial, length);
-  };
-  const reached = (stage, waiting = null) => {
-    steps.stage = stage;
-    steps.waiting = reader.at === text.length ? waiting : null;
-  };
+  }
 
-  read: {
-    if (!reader.literal(TEXT.banner)) break read;
-    if (!reader.literal(TEXT.informationRuler)) break read;
-    if (!reader.literal(TEXT.informationPrompt)) break read;
-    reached('information-prompt', 'information');
+  reached(stage, waiting = null) {
+    this.steps.stage = stage;
+    this.steps.waiting = this.reader.at === this.text.length ? waiting : null;
+  }
+}
 
-    if (!reader.literal(TEXT.codeVector)) break read;
+// The parts of a run in the order it prints them; each reads its part into the steps and says
+// whether the reading goes on.
+const PARTS = [
+  function prompt(reading) {
+    const { reader } = reading;
+    if (!reader.literal(TEXT.banner) || !reader.literal(TEXT.informationRuler)) return false;
+    if (!reader.literal(TEXT.informationPrompt)) return false;
+    reading.reached('information-prompt', 'information');
+    return true;
+  },
+  function codeVector(reading) {
+    const { reader, steps } = reading;
+    if (!reader.literal(TEXT.codeVector)) return false;
     // The code vector is being printed: the program has taken the information word.
-    steps.information = takeTyped([...encoder.encode(DEFAULT_INFORMATION)], INFORMATION_LENGTH);
-    if (steps.information) noteUnusualWord('information', steps.information);
-    const codeVector = reader.row();
-    if (codeVector === null) break read;
-    steps.codeVector = readCodeVectorRow(codeVector, steps.information, steps.warnings);
-    noteUnusual('codeVector', codeVector, CODE_LENGTH);
-    reached('code-vector');
-
-    if (!reader.literal(TEXT.errorRuler) || !reader.literal(TEXT.errorPrompt)) break read;
-    reached('error-prompt', 'error');
-
-    if (!reader.literal(TEXT.received)) break read;
-    steps.errorPattern = takeTyped([], CODE_LENGTH);
+    const initial = [...encoder.encode(DEFAULT_INFORMATION)];
+    steps.information = reading.takeTyped(initial, INFORMATION_LENGTH);
+    if (steps.information) reading.noteUnusualWord('information', steps.information);
+    const printed = reader.row();
+    if (printed === null) return false;
+    steps.codeVector = readCodeVectorRow(printed, steps.information, steps.warnings);
+    reading.noteUnusual('codeVector', printed, CODE_LENGTH);
+    reading.reached('code-vector');
+    if (!reader.literal(TEXT.errorRuler) || !reader.literal(TEXT.errorPrompt)) return false;
+    reading.reached('error-prompt', 'error');
+    return true;
+  },
+  function received(reading) {
+    const { reader, steps } = reading;
+    if (!reader.literal(TEXT.received)) return false;
+    steps.errorPattern = reading.takeTyped([], CODE_LENGTH);
     if (steps.errorPattern) {
       const { values } = steps.errorPattern;
       steps.errorPattern.ones = positionsWhere(CODE_LENGTH, (p) => values[p] === 1);
-      noteUnusualWord('errorPattern', steps.errorPattern);
+      reading.noteUnusualWord('errorPattern', steps.errorPattern);
     }
-    const received = readRotation(reader, steps, noteUnusual);
-    if (received === null) break read;
-    reached('received');
-    if (!readSyndrome(reader, received, TEXT.receivedSyndrome, noteUnusual)) break read;
-    reached('syndrome');
-
+    const word = readRotation(reader, steps, reading.noteUnusual);
+    if (word === null) return false;
+    reading.reached('received');
+    if (!readSyndrome(reader, word, TEXT.receivedSyndrome, reading.noteUnusual)) return false;
+    reading.reached('syndrome');
     const verdict = reader.oneOf(TEXT.noCorrection, TEXT.correctionStart);
-    if (verdict < 0) break read;
+    if (verdict < 0) return false;
     steps.verdict = verdict === 0 ? 'no-correction' : 'correction';
-    reached('verdict');
-
-    while (verdict === 1) {
+    reading.reached('verdict');
+    return true;
+  },
+  function trapping(reading) {
+    const { reader, steps } = reading;
+    while (steps.verdict === 'correction') {
       const next = reader.oneOf(TEXT.shifted, TEXT.uncorrectable, TEXT.corrected);
-      if (next < 0) break read;
-      if (next === 0) {
-        const rotation = readRotation(reader, steps, noteUnusual);
-        if (rotation === null) break read;
-        if (!readSyndrome(reader, rotation, TEXT.shiftedSyndrome, noteUnusual)) break read;
-        if (!reader.literal(TEXT.pause)) break read;
-        reached('rotation', 'rotation');
-        continue;
-      }
+      if (next < 0) return false;
       if (next === 1) {
         steps.outcome = { kind: 'uncorrectable', rotations: steps.rotations.length - 1 };
-      } else if (!readCorrection(reader, steps, noteUnusual)) {
-        break read;
+      } else if (next === 2 && !readCorrection(reader, steps, reading.noteUnusual)) {
+        return false;
       }
-      reached('outcome');
-      break;
+      if (next > 0) {
+        reading.reached('outcome');
+        return true;
+      }
+      if (!readShifted(reader, steps, reading.noteUnusual)) return false;
+      reading.reached('rotation', 'rotation');
     }
-
-    if (!reader.literal(TEXT.closing)) break read;
+    return true;
+  },
+  function closing(reading) {
+    const { reader, steps, text } = reading;
+    if (!reader.literal(TEXT.closing)) return false;
     steps.closing = true;
-    reached('closing', 'closing');
+    reading.reached('closing', 'closing');
     if (reader.at < text.length) reader.stop(false);
-  }
+    return true;
+  },
+];
+
+// One rotation, its syndrome and its pause.
+function readShifted(reader, steps, noteUnusual) {
+  const rotation = readRotation(reader, steps, noteUnusual);
+  if (rotation === null) return false;
+  if (!readSyndrome(reader, rotation, TEXT.shiftedSyndrome, noteUnusual)) return false;
+  return reader.literal(TEXT.pause);
+}
+
+export function readSteps(output, input) {
+  const text = asText(output);
+  const chunks = input === undefined || input === null ? null : toChunks(input);
+  const reading = new Reading(text, chunks);
+  const { reader, steps } = reading;
+  PARTS.every((part) => part(reading));
 
   steps.unexpected = reader.unexpected;
   if (reader.unexpected === null) steps.partial = text.slice(reader.at);

@@ -379,50 +379,90 @@ function updateSection(node, section) {
   reconcile(node.lastElementChild, section.parts, partKey, buildPart, updatePart);
 }
 
+// The panel "why and how far", and in a language other than the program's the meaning of
+// each line the program prints (the lines themselves are Polish, marked lang="pl").
+function drawPanels(panel, gloss) {
+  const { title, points } = why(say);
+  const section = (point) =>
+    make(
+      'section',
+      { id: point.id, tabindex: '-1', 'aria-labelledby': `${point.id}-title` },
+      make('h3', { id: `${point.id}-title` }, point.title),
+      ...point.paragraphs.map((text) => make('p', {}, ...richText(text))),
+    );
+  panel.replaceChildren(make('summary', {}, title), ...points.map(section));
+  const polish = document.documentElement.lang === 'pl';
+  gloss.hidden = polish;
+  if (polish) return;
+  const lines = GLOSSED_LINES.flatMap((key) => [
+    make('dt', { lang: 'pl' }, printedLabel(key)),
+    make('dd', {}, say(`gloss.${key}`)),
+  ]);
+  gloss.replaceChildren(
+    make('summary', {}, say('gloss.title')),
+    make('p', {}, say('gloss.intro')),
+    make('dl', {}, ...lines),
+  );
+}
+
+// Where the sticky heads end: the bar (a narrow screen) and the view's head, and below them
+// the rotations' own head. Kept as CSS variables, for that head and for scrolling.
+function measureHeads({ main, bar, head }) {
+  const narrow = getComputedStyle(bar).display !== 'none';
+  const top = narrow ? bar.offsetHeight : 0;
+  main.style.setProperty('--bar-height', `${top}px`);
+  main.style.setProperty('--heads-height', `${top + head.offsetHeight}px`);
+}
+
+// What the reader should see now: the rows of the rotation waiting for Enter, else the
+// latest section.
+function latest(steps) {
+  const current = steps.querySelector('.current.under') ?? steps.querySelector('.current');
+  const last = steps.lastElementChild;
+  if (current && last && last.id === 'step-rotations') return current;
+  return last;
+}
+
+// Keeps the latest step in sight below the heads that stay at the top: beside the terminal
+// the view scrolls on its own, on a narrow screen the page does.
+function reveal(parts) {
+  const { view, head, bar, steps } = parts;
+  measureHeads(parts);
+  const target = latest(steps);
+  if (!target || view.offsetParent === null) return;
+  const own =
+    view.scrollHeight > view.clientHeight + 1 && getComputedStyle(view).overflowY !== 'visible';
+  const margin = 8;
+  const box = own ? view.getBoundingClientRect() : { top: 0, bottom: innerHeight };
+  let top = box.top + head.offsetHeight + (own ? 0 : bar.offsetHeight) + margin;
+  // A row of a figure also stays below the figure's own head.
+  const figureHead = target.closest?.('.words')?.querySelector('.head');
+  if (figureHead) top += figureHead.offsetHeight;
+  const bottom = box.bottom - margin;
+  const place = target.getBoundingClientRect();
+  const scroller = own ? view : document.scrollingElement;
+  if (place.bottom > bottom) {
+    scroller.scrollTop += Math.min(place.bottom - bottom, place.top - top);
+  } else if (place.top < top) {
+    scroller.scrollTop -= top - place.top;
+  }
+}
+
 export function createView() {
-  const main = document.querySelector('main');
-  const bar = document.querySelector('.bar');
   const view = document.getElementById('view');
-  const head = view.querySelector('.view-head');
+  const parts = {
+    main: document.querySelector('main'),
+    bar: document.querySelector('.bar'),
+    view,
+    head: view.querySelector('.view-head'),
+    steps: document.getElementById('view-steps'),
+  };
   const now = document.getElementById('view-now');
-  const steps = document.getElementById('view-steps');
   const panel = document.getElementById('why');
-  const gloss = document.getElementById('gloss');
   let drawnIn = null; // the language the panel and the gloss are in
   // The legend's sample of the window band names its positions.
   document.querySelector('.legend .sample.band').textContent = `${WINDOW_FIRST}–${WINDOW_LAST}`;
 
-  // The panel "why and how far", and in a language other than the program's the meaning of
-  // each line the program prints (the lines themselves are Polish, marked lang="pl").
-  function drawPanels() {
-    const { title, points } = why(say);
-    panel.replaceChildren(
-      make('summary', {}, title),
-      ...points.map((point) =>
-        make(
-          'section',
-          { id: point.id, tabindex: '-1', 'aria-labelledby': `${point.id}-title` },
-          make('h3', { id: `${point.id}-title` }, point.title),
-          ...point.paragraphs.map((text) => make('p', {}, ...richText(text))),
-        ),
-      ),
-    );
-    const polish = document.documentElement.lang === 'pl';
-    gloss.hidden = polish;
-    if (polish) return;
-    gloss.replaceChildren(
-      make('summary', {}, say('gloss.title')),
-      make('p', {}, say('gloss.intro')),
-      make(
-        'dl',
-        {},
-        ...GLOSSED_LINES.flatMap((key) => [
-          make('dt', { lang: 'pl' }, printedLabel(key)),
-          make('dd', {}, say(`gloss.${key}`)),
-        ]),
-      ),
-    );
-  }
   // "Dlaczego?" opens the panel at its point and moves the reader there. (Not a link to
   // "#id": the address's fragment holds the session.)
   view.addEventListener('click', (event) => {
@@ -433,71 +473,29 @@ export function createView() {
     point.focus({ preventScroll: true });
     point.scrollIntoView({ block: 'start' });
   });
-
-  // Where the sticky heads end: the bar (a narrow screen) and the view's head, and below them
-  // the rotations' own head. Kept as CSS variables, for that head and for scrolling.
-  function measureHeads() {
-    const narrow = getComputedStyle(bar).display !== 'none';
-    const top = narrow ? bar.offsetHeight : 0;
-    main.style.setProperty('--bar-height', `${top}px`);
-    main.style.setProperty('--heads-height', `${top + head.offsetHeight}px`);
-  }
   new ResizeObserver(() => {
-    measureHeads();
-    for (const table of steps.querySelectorAll('.words')) fitRuler(table);
+    measureHeads(parts);
+    for (const table of parts.steps.querySelectorAll('.words')) fitRuler(table);
   }).observe(view);
-  new ResizeObserver(measureHeads).observe(head);
+  new ResizeObserver(() => measureHeads(parts)).observe(parts.head);
 
-  // What the reader should see now: the rows of the rotation waiting for Enter, else the
-  // latest section.
-  function latest() {
-    const current = steps.querySelector('.current.under') ?? steps.querySelector('.current');
-    const last = steps.lastElementChild;
-    if (current && last && last.id === 'step-rotations') return current;
-    return last;
-  }
-
-  // Keeps the latest step in sight below the heads that stay at the top: beside the terminal
-  // the view scrolls on its own, on a narrow screen the page does.
-  function reveal() {
-    measureHeads();
-    const target = latest();
-    if (!target || view.offsetParent === null) return;
-    const own =
-      view.scrollHeight > view.clientHeight + 1 && getComputedStyle(view).overflowY !== 'visible';
-    const margin = 8;
-    const box = own ? view.getBoundingClientRect() : { top: 0, bottom: innerHeight };
-    let top = box.top + head.offsetHeight + (own ? 0 : bar.offsetHeight) + margin;
-    // A row of a figure also stays below the figure's own head.
-    const figureHead = target.closest?.('.words')?.querySelector('.head');
-    if (figureHead) top += figureHead.offsetHeight;
-    const bottom = box.bottom - margin;
-    const place = target.getBoundingClientRect();
-    const scroller = own ? view : document.scrollingElement;
-    if (place.bottom > bottom) {
-      scroller.scrollTop += Math.min(place.bottom - bottom, place.top - top);
-    } else if (place.top < top) {
-      scroller.scrollTop -= top - place.top;
-    }
-  }
-
-  function draw(model, speaker) {
-    say = speaker;
-    const language = document.documentElement.lang;
-    if (drawnIn !== language) {
-      drawPanels();
-      drawnIn = language;
-    }
-    now.textContent = model.now;
-    now.classList.remove('error');
-    reconcile(steps, model.sections, (section) => section.id, buildSection, updateSection);
-    reveal();
-  }
-
-  function fail(text) {
-    now.textContent = text;
-    now.classList.add('error');
-  }
-
-  return { draw, reveal, fail };
+  return {
+    draw(model, speaker) {
+      say = speaker;
+      const language = document.documentElement.lang;
+      if (drawnIn !== language) {
+        drawPanels(panel, document.getElementById('gloss'));
+        drawnIn = language;
+      }
+      now.textContent = model.now;
+      now.classList.remove('error');
+      reconcile(parts.steps, model.sections, (section) => section.id, buildSection, updateSection);
+      reveal(parts);
+    },
+    reveal: () => reveal(parts),
+    fail(text) {
+      now.textContent = text;
+      now.classList.add('error');
+    },
+  };
 }
