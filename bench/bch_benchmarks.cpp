@@ -6,8 +6,8 @@
 #include <string>
 
 #include "bch_arithmetic.h"
-#include "console.h"
 #include "dialogue.h"
+#include "memory_console.h"
 
 namespace {
 

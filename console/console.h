@@ -2,15 +2,14 @@
 // of the typed line, read one character. They are written once here, over one input buffer
 // and one output buffer; a derived class says how input arrives (Fill), whether more of it
 // has arrived without waiting (Ready) and where output goes (Emit): the process's standard
-// input and output for the program, memory for tests and fuzzing.
+// input and output for the program; memory for the tests, the fuzzer and the benchmarks
+// (tests/memory_console.h, which the program does not link).
 #ifndef BCH_CONSOLE_CONSOLE_H
 #define BCH_CONSOLE_CONSOLE_H
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 // Writes format with its one "%d" replaced by value into out, as snprintf would, and returns
@@ -91,38 +90,6 @@ private:
     // The last read filled the whole buffer: a console line too long for it goes on.
     bool filled_ = false;
 #endif
-};
-
-// Input from a byte string that the caller keeps alive, output gathered into a string. Input
-// is handed over a line at a time, as a terminal does, and only the first `arrived` bytes are
-// there before the program waits for more (the rest arrives once it waits). Besides the output
-// it records what a terminal user would notice: how often the output was written, whether the
-// program ever waited for input with output still unwritten, and whether it asked for input
-// again after the input had ended (at a terminal that read would wait for more typing).
-class Memory_Console final : public Console {
-public:
-    explicit Memory_Console(std::string_view input, std::size_t arrived = std::string_view::npos)
-        : input_(input), arrived_(std::min(arrived, input.size())) {}
-
-    const std::string &Output() const { return output_; }
-    std::size_t Bytes_Consumed() const { return position_ - Unread(); }
-    int Writes() const { return writes_; }
-    bool Read_With_Output_Pending() const { return read_with_output_pending_; }
-    bool Filled_After_End() const { return filled_after_end_; }
-
-private:
-    std::size_t Fill(char *data, std::size_t capacity) override;
-    bool Ready() override { return position_ < arrived_ || position_ == input_.size(); }
-    void Emit(const char *data, std::size_t size) override;
-
-    std::string_view input_;
-    std::size_t arrived_;
-    std::size_t position_ = 0;
-    std::string output_;
-    int writes_ = 0;
-    bool read_with_output_pending_ = false;
-    bool gave_end_ = false; // Fill has returned 0
-    bool filled_after_end_ = false;
 };
 
 #endif

@@ -15,6 +15,7 @@
 #endif
 #endif
 
+#include <algorithm>
 #include <climits>
 
 System_Console::System_Console() {

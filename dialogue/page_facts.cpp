@@ -100,18 +100,21 @@ std::string Module() {
     return js + "};\n";
 }
 
-// The file's bytes, each CR LF read as LF (a checkout that turned line ends into CR LF).
-std::string Read_Text(const char *path) {
+// The file's bytes, each CR LF read as LF (a checkout that turned line ends into CR LF); false
+// when it cannot be read, which the check must not take for an empty file.
+bool Read_Text(const char *path, std::string &text) {
     std::ifstream stream(path, std::ios::binary);
+    if (!stream) {
+        return false;
+    }
     const std::string bytes((std::istreambuf_iterator<char>(stream)),
                             std::istreambuf_iterator<char>());
-    std::string text;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] != '\r' || i + 1 == bytes.size() || bytes[i + 1] != '\n') {
             text += bytes[i];
         }
     }
-    return text;
+    return !stream.bad();
 }
 
 } // namespace
@@ -128,7 +131,11 @@ int main(int argc, char **argv) {
             return 1;
         }
     } else if (argc == 3 && first == "--check") {
-        const std::string found = Read_Text(argv[2]);
+        std::string found;
+        if (!Read_Text(argv[2], found)) {
+            std::cerr << "cannot read " << argv[2] << "\n";
+            return 1;
+        }
         if (found != module) {
             // The line where they part: from the last line end before the first difference.
             const auto offset = static_cast<std::size_t>(

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "console.h"
+#include "memory_console.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "console.h"
 #include "dialogue.h"
+#include "memory_console.h"
 
 namespace {
 

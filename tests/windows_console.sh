@@ -80,10 +80,16 @@ wait_until "the program ends after the last Enter" ended
 [ "$(cat "$work/status")" = 0 ] || fail "exit status $(cat "$work/status")"
 
 # Ctrl-Z inside a line, after "1 ": the runtime hands over "1 " with no line end, which Ready
-# must not take for part of a longer line. Wine's runtime then ends the input for good
-# (Windows' own drops only the rest of that line), so under Wine a wrong answer from Ready
-# reads that same end unseen; what shows is no error pattern and no pause waiting. The
-# terminal must pass Ctrl-Z on as a key (stty susp), not stop the program.
+# must not take for part of a longer line. It is the only short read at a console that lacks a
+# line end (every other read ends its line or fills the buffer), so the only one after which
+# the program asks Ready about a console. At Windows' own console, whose runtime drops only
+# the rest of that line, a wrong yes would have the program wait for a new line there and drop
+# it unseen. Wine's runtime instead ends the input for good: every later read returns the end
+# at once. A wrong yes (filled_ set after any read that returned bytes, say) then costs one
+# read that returns the end the program's next read would return anyway: two reads either way,
+# the same screen, so this session, and no test under Wine, can catch that fault. What it
+# checks is what the end shows: no error pattern and no pause waiting. The terminal must pass
+# Ctrl-Z on as a key (stty susp), not stop the program.
 sessions=2
 rm "$work/status"
 tmux -f /dev/null new-session -d -x 100 -y 60 \

@@ -19,8 +19,8 @@
 #include <string_view>
 #include <vector>
 
-#include "console.h"
 #include "dialogue.h"
+#include "memory_console.h"
 
 namespace {
 
