@@ -18,7 +18,8 @@ const [build = 'build-web', browserName = 'chromium'] = process.argv.slice(2);
 const site = join(build, 'site');
 const onePage = pathToFileURL(resolve(build, 'bch.html')).href;
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm' };
+  '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json',
+  '.svg': 'image/svg+xml', '.png': 'image/png' };
 
 const server = createServer(async (request, response) => {
   const file = new URL(request.url, 'http://x').pathname.replace(/^\/+/, '') || 'index.html';

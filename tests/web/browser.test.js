@@ -22,7 +22,8 @@ const onePage = pathToFileURL(resolve(process.env.BCH_PAGE)).href;
 const browserName = process.env.BCH_BROWSER || 'chromium';
 const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-                '.wasm': 'application/wasm' };
+                '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json',
+                '.svg': 'image/svg+xml', '.png': 'image/png' };
 const desktop = { width: 1366, height: 768 };
 const phone = { width: 390, height: 844, isMobile: true, hasTouch: true };
 const code = '1000000000000000000001110110100'; // the code vector of 1 (or of "10 01")
