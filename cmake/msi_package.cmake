@@ -4,7 +4,8 @@
 #
 #   cmake -DSOURCE=. -DEXE=build-win64/bch.exe -DREADME=build-win64/packaging/README.txt
 #         -DPAGE=build-web/bch.html -DVERSION=1.0.0 -DARCH=x64|x86 -DWORK=build-win64/msi
-#         -DOUTPUT=build-win64/bch-1.0.0-win64.msi [-DSTRIP=strip] [-DWIXL=wixl] -P msi_package.cmake
+#         -DOUTPUT=build-win64/bch-1.0.0-win64.msi [-DSTRIP=strip] [-DWIXL=wixl]
+#         -P msi_package.cmake
 #
 # The product code is a name-based GUID of the version and the architecture: a new version gets
 # a new one, as a major upgrade needs, and two builds of one version the same. With

@@ -67,7 +67,8 @@ if(WIN32)
       COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DEXE=$<TARGET_FILE:bch>
               -DREADME=${packaging}/README.txt -DPAGE=${BCH_PAGE} -DVERSION=${PROJECT_VERSION}
               -DARCH=${bch_msi_arch} -DWORK=${packaging}/msi -DOUTPUT=${bch_msi}
-              -DSTRIP=${CMAKE_STRIP} -DWIXL=${BCH_WIXL} -P ${CMAKE_SOURCE_DIR}/cmake/msi_package.cmake
+              -DSTRIP=${CMAKE_STRIP} -DWIXL=${BCH_WIXL}
+              -P ${CMAKE_SOURCE_DIR}/cmake/msi_package.cmake
       DEPENDS bch ${BCH_PAGE} ${packaging}/README.txt ${CMAKE_SOURCE_DIR}/packaging/bch.wxs
               ${CMAKE_SOURCE_DIR}/cmake/msi_package.cmake)
     add_custom_target(msi DEPENDS ${bch_msi})

@@ -218,9 +218,10 @@ test('offline: nothing is registered in a course\'s frame or window, without ser
 
     const opening = await newPage(context);
     await opening.goto(`${address}course/window.html`);
-    const opened = new Promise((done) => context.once('targetcreated', done));
+    const opened = context.waitForTarget((target) => target.url() === address);
     await opening.evaluate((url) => { window.open(url); }, address);
     const popup = await (await opened).page();
+    popup.setDefaultTimeout(15000);
     popup.errors = [];
     popup.on('pageerror', (error) => popup.errors.push(String(error)));
     await firstPrompt(popup);
