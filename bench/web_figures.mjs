@@ -22,6 +22,9 @@ const types = {
   '.js': 'text/javascript',
   '.css': 'text/css',
   '.wasm': 'application/wasm',
+  '.webmanifest': 'application/manifest+json',
+  '.svg': 'image/svg+xml',
+  '.png': 'image/png',
 };
 
 const server = createServer(async (request, response) => {

@@ -50,6 +50,33 @@ if(BCH_PAGE)
   endif()
 endif()
 
+# The Windows installer beside the ZIP: `cmake --build build-win64 --target msi` makes
+# bch-VERSION-win64.msi (win32: -win32) with wixl (cmake/msi_package.cmake, packaging/bch.wxs),
+# where wixl is installed and BCH_PAGE names the page its shortcut opens.
+if(WIN32)
+  find_program(BCH_WIXL wixl)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(bch_msi_arch x86)
+    set(bch_msi ${CMAKE_BINARY_DIR}/bch-${PROJECT_VERSION}-win32.msi)
+  else()
+    set(bch_msi_arch x64)
+    set(bch_msi ${CMAKE_BINARY_DIR}/bch-${PROJECT_VERSION}-win64.msi)
+  endif()
+  if(BCH_WIXL AND BCH_PAGE)
+    add_custom_command(OUTPUT ${bch_msi}
+      COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DEXE=$<TARGET_FILE:bch>
+              -DREADME=${packaging}/README.txt -DPAGE=${BCH_PAGE} -DVERSION=${PROJECT_VERSION}
+              -DARCH=${bch_msi_arch} -DWORK=${packaging}/msi -DOUTPUT=${bch_msi}
+              -DSTRIP=${CMAKE_STRIP} -DWIXL=${BCH_WIXL}
+              -P ${CMAKE_SOURCE_DIR}/cmake/msi_package.cmake
+      DEPENDS bch ${BCH_PAGE} ${packaging}/README.txt ${CMAKE_SOURCE_DIR}/packaging/bch.wxs
+              ${CMAKE_SOURCE_DIR}/cmake/msi_package.cmake)
+    add_custom_target(msi DEPENDS ${bch_msi})
+  else()
+    message(STATUS "No MSI target: it needs wixl (Debian: wixl) and BCH_PAGE (a built bch.html)")
+  endif()
+endif()
+
 set(CPACK_PACKAGE_NAME bch)
 set(CPACK_PACKAGE_VENDOR "the bch authors")
 set(CPACK_PACKAGE_CONTACT "the bch authors <bch@example.org>")

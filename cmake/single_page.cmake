@@ -113,6 +113,10 @@ endfunction()
 
 file(READ "${WEB}/index.html" page)
 
+# What only a served site has, marked data-site-only (the web app manifest, the registration of
+# the service worker that keeps the site offline), is left out: one file needs neither.
+string(REGEX REPLACE "\n[^\n]*[ \t]data-site-only[^\n]*" "" page "${page}")
+
 # The style sheets.
 string(REGEX MATCHALL "<link rel=\"stylesheet\" href=\"[A-Za-z0-9_.-]+\">" links "${page}")
 foreach(link IN LISTS links)

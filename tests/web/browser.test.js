@@ -26,6 +26,9 @@ const types = {
   '.js': 'text/javascript',
   '.css': 'text/css',
   '.wasm': 'application/wasm',
+  '.webmanifest': 'application/manifest+json',
+  '.svg': 'image/svg+xml',
+  '.png': 'image/png',
 };
 const desktop = { width: 1366, height: 768 };
 const phone = { width: 390, height: 844, isMobile: true, hasTouch: true };
