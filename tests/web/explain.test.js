@@ -10,8 +10,9 @@ import { readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
 import { runProgram } from '../../web/program/engine.js';
+import { CODE_LENGTH } from '../../web/program/program.js';
 import { explain, why } from '../../web/teaching/explain.js';
-import { speaker } from '../../web/text/language.js';
+import { FACTS, speaker } from '../../web/text/language.js';
 import { readSteps } from '../../web/teaching/steps.js';
 
 const polish = speaker('pl');
@@ -25,9 +26,28 @@ const load = (name) => ({
   output: readFileSync(new URL(`${name}.out`, folder)),
 });
 
-// The model's facts: section ids, the data of its paragraphs, and per row the marked positions.
 // A paragraph states every number its data carries (but for the count of errors, which the
 // sentence on the weight rule names only where it exceeds two).
+function assertStated(part) {
+  for (const [key, value] of Object.entries(part.data ?? {})) {
+    if (key === 'errorCount' || !/^\d+( \d+)*$/.test(String(value))) continue;
+    for (const n of String(value).split(' ')) {
+      assert.match(part.text, new RegExp(`(^|\\D)${n}(\\D|$)`), `${key} ${n}: ${part.text}`);
+    }
+  }
+}
+
+// The positions a figure's row marks, by mark: { error: [21], changed: [21] }.
+function rowMarks(row) {
+  const marks = {};
+  for (const cell of row.cells ?? []) {
+    assert.ok(cell.position >= 0 && cell.position < CODE_LENGTH, `${row.id}: ${cell.position}`);
+    for (const mark of cell.marks) (marks[mark] ??= []).push(cell.position);
+  }
+  return marks;
+}
+
+// The model's facts: section ids, the data of its paragraphs, and per row the marked positions.
 function facts(model) {
   const data = {};
   const rows = {};
@@ -35,21 +55,9 @@ function facts(model) {
   for (const section of model.sections) {
     for (const part of section.parts) {
       if (part.text) texts.push(part.text);
-      for (const [key, value] of Object.entries(part.data ?? {})) {
-        if (key === 'errorCount' || !/^\d+( \d+)*$/.test(String(value))) continue;
-        for (const n of String(value).split(' ')) {
-          assert.match(part.text, new RegExp(`(^|\\D)${n}(\\D|$)`), `${key} ${n}: ${part.text}`);
-        }
-      }
+      assertStated(part);
       Object.assign(data, part.data);
-      for (const row of part.figure ? part.figure.rows : []) {
-        const marks = {};
-        for (const cell of row.cells ?? []) {
-          assert.ok(cell.position >= 0 && cell.position <= 30, `${row.id}: ${cell.position}`);
-          for (const mark of cell.marks) (marks[mark] ??= []).push(cell.position);
-        }
-        rows[`${section.id}.${row.id}`] = marks;
-      }
+      for (const row of part.figure?.rows ?? []) rows[`${section.id}.${row.id}`] = rowMarks(row);
       if (part.figure) texts.push(part.figure.caption);
     }
   }
@@ -73,7 +81,7 @@ test('every transcript cut at every line end: sections follow the facts, marks f
       const expected = [
         ['encoding', steps.codeVector],
         ['error', steps.rotations.length > 0],
-        ['syndrome', steps.rotations[0]?.weight != null],
+        ['syndrome', (steps.rotations[0]?.weight ?? null) !== null],
         ['rotations', steps.rotations.length > 1],
         ['trapped', steps.rotations.slice(1).some((r) => r.trapped)],
         ['result', steps.outcome],
@@ -222,28 +230,113 @@ const movedBy = (errors, k) => errors.map((p) => (p + k) % 31);
 const allInWindow = (errors, k) => movedBy(errors, k).every((p) => p >= 21);
 const numbers = (text) => (text === '' ? [] : text.split(' ').map(Number));
 
+// The facts of every part, and of every row of every figure: the same in both languages.
+const factsOf = (model) =>
+  model.sections.map((section) => [
+    section.id,
+    section.parts.map((part) => [part.data ?? null, part.why ?? null, part.figure?.rows ?? null]),
+  ]);
+
+// One part's claims against where the errors of the run stand. run: { s (the steps), errors,
+// n (their number), data (every part's data merged), where }.
+function checkPart(section, facts, run, titles) {
+  const { s, errors, n, data, where } = run;
+  if ('missed' in facts) {
+    assert.deepEqual(
+      numbers(facts.missed),
+      errors.filter((p) => p < 21),
+      where,
+    );
+  }
+  if ('errorsTrapped' in facts) {
+    const k = facts.trapped;
+    assert.equal(facts.errorsTrapped, allInWindow(errors, k) ? 'yes' : 'no', where);
+    titles[facts.errorsTrapped].add(section.title);
+  }
+  if ('flipsWithoutError' in facts) {
+    // Named as flipping a correct bit: a syndrome one, and no error stands there.
+    const k = data.trapped;
+    const { values } = s.rotations[k].syndrome;
+    const flips = (p) => values[p - 21] === 1;
+    for (const p of numbers(facts.flipsWithoutError)) {
+      assert.ok(!movedBy(errors, k).includes(p) && flips(p), `${where}: ${p}`);
+    }
+    for (const p of numbers(facts.fixes)) {
+      assert.ok(movedBy(errors, k).includes(p) && flips(p), `${where}: ${p}`);
+    }
+  }
+  if ('allInWindow' in facts) {
+    // All in the window: the printed weight is the number of errors, and above 2.
+    const k = facts.allInWindow;
+    assert.ok(allInWindow(errors, k), where);
+    assert.deepEqual([facts.weight, s.rotations[k].weight], [n, n], where);
+    assert.ok(n > 2, where);
+  }
+}
+
+// A run of two errors counted by what the view says came of it.
+function tally(twoErrors, { errors, data, where }) {
+  twoErrors.patterns += 1;
+  if (data.verdict === 'no-correction') twoErrors['no-correction'] += 1;
+  if (data.outcome === 'corrected') twoErrors.corrected += 1;
+  if (data.outcome !== 'uncorrectable') return;
+  twoErrors[data.limit] += 1;
+  twoErrors[data.reason] += 1;
+  // 'span': no rotation at all brings both into the window.
+  const fits = [...Array(31).keys()].some((k) => allInWindow(errors, k));
+  assert.equal(data.reason, fits ? 'rotations' : 'span', where);
+}
+
+// The "why" panel writes the figures for two errors out: in both languages its paragraph on
+// the decoder's limits states the sweep's counts, in this order (the numbers of the code, such
+// as the window's 10 positions, aside); and nowhere does the panel state another number but
+// the code's and those of the distance argument (d = 5, t = ⌊(d − 1)/2⌋ = 2, s + s = 0,
+// 2 + 2 = 4 < 5, GF(32)).
+function assertWhyStates(counts) {
+  const { patterns, corrected, decoder, span, rotations } = counts;
+  const parity = counts['no-correction'];
+  const told = [
+    patterns,
+    parity,
+    corrected,
+    decoder,
+    span,
+    rotations,
+    patterns,
+    parity + corrected,
+  ];
+  const ofTheCode = new Set(Object.values(FACTS).filter(Number.isInteger));
+  const stated = (text) => (text.match(/\d+/g) ?? []).map(Number).filter((m) => !ofTheCode.has(m));
+  for (const say of [polish, english]) {
+    const { points } = why(say);
+    const limits = points.find((point) => point.id === 'why-limit').paragraphs[1];
+    assert.deepEqual(stated(limits), told, limits);
+    const others = points.flatMap((point) => [point.title, ...point.paragraphs]);
+    for (const text of others.filter((other) => other !== limits)) {
+      for (const m of stated(text)) assert.ok([0, 1, 2, 4, 5, 32].includes(m), `${m} in: ${text}`);
+    }
+  }
+}
+
 test('every single, double and triple error on one word, and five errors: each claim true', async () => {
   const runs = [1, 2, 3]
     .flatMap((weight) => [...patterns(weight)])
     .map((errors) => ['110100011010010001011', errors]);
   runs.push(['0'.repeat(21), [2, 8, 10, 13, 20]]); // a weight of 2 with an error under it
-  const twoErrors = { 'no-correction': 0, corrected: 0, decoder: 0, span: 0, rotations: 0 };
+  const twoErrors = {
+    patterns: 0,
+    'no-correction': 0,
+    corrected: 0,
+    decoder: 0,
+    span: 0,
+    rotations: 0,
+  };
   const titles = { yes: new Set(), no: new Set() };
   for (const [information, errors] of runs) {
     const s = await session(information, errors);
     const where = `errors at ${errors}`;
     const n = errors.length;
-    // The facts of every part, and of every row of every figure, in both languages.
     const [inPolish, inEnglish] = [polish, english].map((say) => explain(s, true, say));
-    const factsOf = (model) =>
-      model.sections.map((section) => [
-        section.id,
-        section.parts.map((part) => [
-          part.data ?? null,
-          part.why ?? null,
-          part.figure?.rows ?? null,
-        ]),
-      ]);
     assert.deepEqual(factsOf(inEnglish), factsOf(inPolish), `${where}: English and Polish`);
     const parts = inPolish.sections.flatMap((section) =>
       section.parts.filter((part) => part.data).map((part) => ({ section, data: part.data })),
@@ -251,61 +344,24 @@ test('every single, double and triple error on one word, and five errors: each c
     const data = Object.assign({}, ...parts.map((part) => part.data));
     assert.deepEqual(numbers(data.errors), errors, where);
     if ('ruleHolds' in data) assert.equal(data.ruleHolds, String(n <= 2), where);
-    for (const { section, data: facts } of parts) {
-      if ('missed' in facts) {
-        assert.deepEqual(
-          numbers(facts.missed),
-          errors.filter((p) => p < 21),
-          where,
-        );
-      }
-      if ('errorsTrapped' in facts) {
-        const k = facts.trapped;
-        assert.equal(facts.errorsTrapped, allInWindow(errors, k) ? 'yes' : 'no', where);
-        titles[facts.errorsTrapped].add(section.title);
-      }
-      if ('flipsWithoutError' in facts) {
-        // Named as flipping a correct bit: a syndrome one, and no error stands there.
-        const k = data.trapped;
-        const { values } = s.rotations[k].syndrome;
-        for (const p of numbers(facts.flipsWithoutError)) {
-          assert.ok(!movedBy(errors, k).includes(p) && values[p - 21] === 1, `${where}: ${p}`);
-        }
-        for (const p of numbers(facts.fixes)) {
-          assert.ok(movedBy(errors, k).includes(p) && values[p - 21] === 1, `${where}: ${p}`);
-        }
-      }
-      if ('allInWindow' in facts) {
-        // All in the window: the printed weight is the number of errors, and above 2.
-        const k = facts.allInWindow;
-        assert.ok(allInWindow(errors, k), where);
-        assert.deepEqual([facts.weight, s.rotations[k].weight], [n, n], where);
-        assert.ok(n > 2, where);
-      }
-    }
+    const run = { s, errors, n, data, where };
+    for (const { section, data: facts } of parts) checkPart(section, facts, run, titles);
     // What the code could do is not blamed on it: at most two errors are the decoder's limit.
     if (data.outcome === 'uncorrectable' || data.outcome === 'miscorrected') {
       assert.equal(data.limit, n <= 2 ? 'decoder' : 'code', where);
       assert.ok(n > 2 || data.outcome === 'uncorrectable', `${where}: miscorrected`);
     }
-    if (n !== 2) continue;
-    if (data.verdict === 'no-correction') twoErrors['no-correction'] += 1;
-    if (data.outcome === 'corrected') twoErrors.corrected += 1;
-    if (data.outcome === 'uncorrectable') {
-      twoErrors[data.limit] += 1;
-      twoErrors[data.reason] += 1;
-      // 'span': no rotation at all brings both into the window.
-      const fits = [...Array(31).keys()].some((k) => allInWindow(errors, k));
-      assert.equal(data.reason, fits ? 'rotations' : 'span', where);
-    }
+    if (n === 2) tally(twoErrors, run);
   }
   assert.deepEqual(twoErrors, {
+    patterns: 465,
     'no-correction': 45,
     corrected: 198,
     decoder: 222,
     span: 186,
     rotations: 36,
   });
+  assertWhyStates(twoErrors);
   assert.ok(titles.yes.size > 0 && titles.no.size > 0);
   for (const title of titles.yes) assert.ok(!titles.no.has(title), title);
 });

@@ -3,8 +3,9 @@
 // language; the view glosses its lines. "x^(10)" is a superscript.
 export const english = {
   // --- The page around the terminal -------------------------------------------------------
-  'page.title': 'The BCH(31,21) code',
-  'page.heading': 'The BCH(31,21) code: the program in a terminal, and what it does',
+  'page.title': 'The BCH({codeLength},{informationLength}) code',
+  'page.heading':
+    'The BCH({codeLength},{informationLength}) code: the program in a terminal, and what it does',
   'languages.label': 'Language of the page',
   'languages.pl': 'Polish',
   'languages.en': 'English',
@@ -63,8 +64,11 @@ export const english = {
   'legend.window': 'window: blue columns',
   'legend.nonBinary': 'value other than 0 and 1: wavy underline',
   'legend.current': 'rotation after which the program waits for Enter: highlighted number',
-  'legend.trapped': 'rotation after which the weight fell to 2: number and weight boxed',
-  'legend.chart': 'chart: weight > 2 a circle, weight ≤ 2 a square, threshold 2 a dashed line',
+  'legend.trapped':
+    'rotation after which the weight fell to {correctableWeight}: number and weight boxed',
+  'legend.chart':
+    'chart: weight > {correctableWeight} a circle, weight ≤ {correctableWeight} a square, ' +
+    'threshold {correctableWeight} a dashed line',
   'figure.information': 'information 0–{last}',
   'figure.window': 'window {first}–{last}',
   'chart.axis': 'rotation k',
@@ -74,7 +78,7 @@ export const english = {
   'why.link': 'Why?',
   'gloss.title': 'The program’s lines',
   'gloss.intro': 'The program writes Polish, without diacritics. What each of its lines means:',
-  'gloss.informationPrompt': 'enter the word to send (21 characters “0” or “1”)',
+  'gloss.informationPrompt': 'enter the word to send ({informationLength} characters “0” or “1”)',
   'gloss.codeVector': 'encoded word (code vector)',
   'gloss.errorPrompt': 'enter the error added to the code vector',
   'gloss.received': 'received word',
@@ -91,9 +95,10 @@ export const english = {
   'gloss.closing': 'end of the program',
 
   // --- Where the run stands -------------------------------------------------------------------
-  'now.information': 'The program waits for the information word: 21 bits, 0 or 1.',
+  'now.information':
+    'The program waits for the information word: {informationLength} bits, 0 or 1.',
   'now.error':
-    'The program waits for the error pattern: 31 bits, 1 where an error is to be (the ' +
+    'The program waits for the error pattern: {codeLength} bits, 1 where an error is to be (the ' +
     'first character is position 0).',
   'now.rotation': 'Rotation {shift}: the program waits for Enter.',
   'now.closing': 'End of the program: it waits for the last Enter.',
@@ -107,11 +112,12 @@ export const english = {
   // --- Encoding -------------------------------------------------------------------------------
   'encoding.title': 'Encoding',
   'encoding.parts':
-    'The information word i(x) is 21 bits at positions 0–20. The parity part ' +
-    '({first}–{last}) is the remainder of i(x)·x^(10) divided by g(x) = x^(10) + x^(9) + x^(8) + ' +
-    'x^(6) + x^(5) + x^(3) + 1.',
+    'The information word i(x) is {informationLength} bits at positions ' +
+    '0–{informationLast}. The parity part ({first}–{last}) is the remainder of i(x)·x^({generatorDegree}) divided by g(x) = ' +
+    '{generator}.',
   'encoding.positions':
-    'Positions count from 0 at the left: position p is the coefficient of ' + 'x^(30−p).',
+    'Positions count from 0 at the left: position p is the coefficient of ' +
+    'x^({highestDegree}−p).',
   'encoding.caption': 'c: the code vector, as the program printed it.',
   'encoding.default': 'No word was typed: the program took its own default word.',
   'encoding.nonBinary': {
@@ -134,7 +140,7 @@ export const english = {
   'error.title': 'Error',
   'error.caption':
     'c: the code vector; e: the error vector (the pattern padded with zeros or ' +
-    'cut to 31 characters); r = c + e: the received word.',
+    'cut to {codeLength} characters); r = c + e: the received word.',
   'error.noOnes': 'The error pattern has no ones.',
   'error.ones': {
     one: 'The error pattern has a one at position {positions}.',
@@ -155,7 +161,7 @@ export const english = {
       'position where r differs from c is an error.',
   },
   'error.unsplit':
-    'These rows cannot be split into 31 positions in only one way, so the view ' +
+    'These rows cannot be split into {codeLength} positions in only one way, so the view ' +
     'does not compare them position by position.',
   'error.same': 'The received word equals the code vector.',
   'error.differs': {
@@ -171,15 +177,16 @@ export const english = {
   // --- The syndrome and its weight -------------------------------------------------------------
   'syndrome.title': 'Syndrome and weight',
   'syndrome.what':
-    'The syndrome is the remainder of r(x) divided by g(x): 10 bits, which stand ' +
+    'The syndrome is the remainder of r(x) divided by g(x): {parityLength} bits, which stand ' +
     'under the window {first}–{last}. Its weight is the number of its ones.',
   'syndrome.caption': 'r: the received word; s: its syndrome, under positions {first}–{last}.',
-  'syndrome.correction': 'Weight {weight} > 2: the program starts the correction.',
+  'syndrome.correction':
+    'Weight {weight} > {correctableWeight}: the program starts the correction.',
   'syndrome.correctionRule':
     'With at most two errors this means an error in the information ' +
     'part: errors in the parity part alone have a syndrome equal to the error vector, of weight ' +
-    'at most 2.',
-  'syndrome.noCorrection': 'Weight {weight} ≤ 2: the program corrects nothing.',
+    'at most {correctableWeight}.',
+  'syndrome.noCorrection': 'Weight {weight} ≤ {correctableWeight}: the program corrects nothing.',
   'syndrome.noCorrectionRule': 'With at most two errors the information part then has no error.',
   'syndrome.ruleFails':
     'Here there are {count} errors, so that condition does not hold and ' +
@@ -214,7 +221,7 @@ export const english = {
     'The syndrome is zero: the received word is a code word other than the ' +
     'one sent, and the error went unseen.',
   'syndrome.missedLight':
-    'The syndrome is not zero, but its weight {weight} ≤ 2, so the program ' +
+    'The syndrome is not zero, but its weight {weight} ≤ {correctableWeight}, so the program ' +
     'took the errors to stand in the parity part alone.',
   'beyond.is': 'There are {count} errors, and the code guarantees to correct at most two.',
   'beyond.was': 'There were {count} errors, and the code guarantees to correct at most two.',
@@ -224,29 +231,29 @@ export const english = {
   'rotations.cyclic':
     'The code is cyclic: a cyclic shift of a code word is a code word, so the ' +
     'syndrome of the shifted word is the syndrome of the shifted error vector. Each shift to the ' +
-    'right moves an error from position p to (p + 1) mod 31. Once every error stands in the ' +
+    'right moves an error from position p to (p + 1) mod {codeLength}. Once every error stands in the ' +
     'window {first}–{last}, the syndrome equals the error vector and its weight the number of ' +
-    'errors: with at most two errors, at most 2.',
+    'errors: with at most two errors, at most {correctableWeight}.',
   'rotations.caption':
     'At the left the number of shifts, under each word its syndrome, at the ' +
     'right the weight w.',
   'rotations.allInWindow':
     'After rotation {shift} all the errors ({count}) stand in the window: ' +
-    'the syndrome equals the error vector and has weight {weight} > 2, since there are more than ' +
+    'the syndrome equals the error vector and has weight {weight} > {correctableWeight}, since there are more than ' +
     'two errors. The program shifts on.',
 
   // --- Where the weight fell -------------------------------------------------------------------
-  'trapped.unknownTitle': 'Weight at most 2',
+  'trapped.unknownTitle': 'Weight at most {correctableWeight}',
   'trapped.unknown':
-    'After rotation {shift} the weight is {weight} ≤ 2: the program takes the ' +
+    'After rotation {shift} the weight is {weight} ≤ {correctableWeight}: the program takes the ' +
     'errors to stand in the window and will add the syndrome to the window.',
   'trapped.yesTitle': {
     one: 'Error trapped',
     other: 'Errors trapped',
   },
   'trapped.yes': {
-    one: 'The error is trapped after rotation {shift}: weight {weight} ≤ 2.',
-    other: 'The errors are trapped after rotation {shift}: weight {weight} ≤ 2.',
+    one: 'The error is trapped after rotation {shift}: weight {weight} ≤ {correctableWeight}.',
+    other: 'The errors are trapped after rotation {shift}: weight {weight} ≤ {correctableWeight}.',
   },
   'trapped.shown': {
     one:
@@ -269,10 +276,10 @@ export const english = {
   'trapped.noTitle': 'The weight fell, the errors are not trapped',
   'trapped.no': {
     one:
-      'After rotation {shift} the weight fell to {weight} ≤ 2, but the error does not stand ' +
+      'After rotation {shift} the weight fell to {weight} ≤ {correctableWeight}, but the error does not stand ' +
       'in the window: it stands at position {positions}.',
     other:
-      'After rotation {shift} the weight fell to {weight} ≤ 2, but not every error stands ' +
+      'After rotation {shift} the weight fell to {weight} ≤ {correctableWeight}, but not every error stands ' +
       'in the window: the errors stand at positions {positions}.',
   },
   'trapped.flipsNothing': 'Adding the syndrome will flip no bit in the window.',
@@ -289,7 +296,8 @@ export const english = {
     other: 'The errors at positions {positions} will stay.',
   },
   'trapped.beyond':
-    'With more errors, a weight ≤ 2 does not mean that the errors stand in the ' + 'window.',
+    'With more errors, a weight ≤ {correctableWeight} does not mean that the errors stand in the ' +
+    'window.',
 
   // --- The result --------------------------------------------------------------------------------
   'result.title': 'Result',
@@ -326,7 +334,7 @@ export const english = {
       'bits cannot restore.',
   },
   'uncorrectable.gaveUp':
-    'After rotation {shift} the weight is still > 2: the error-trapping ' +
+    'After rotation {shift} the weight is still > {correctableWeight}: the error-trapping ' +
     'decoder gave up, and the program wrote that the word cannot be corrected.',
   'uncorrectable.allInWindow':
     'After rotation {shift} all the errors stood in the window, but ' +
@@ -334,16 +342,16 @@ export const english = {
     'errors.',
   'uncorrectable.decoder': {
     one:
-      'The BCH(31,21) code has minimum distance d = 5 and corrects every single error: this ' +
+      'The BCH({codeLength},{informationLength}) code has minimum distance d = 5 and corrects every single error: this ' +
       'word can be corrected, but not by this decoder. An algebraic decoder (Berlekamp–Massey, ' +
       'say) would correct it.',
     other:
-      'The BCH(31,21) code has minimum distance d = 5 and corrects any two errors: this ' +
+      'The BCH({codeLength},{informationLength}) code has minimum distance d = 5 and corrects any two errors: this ' +
       'word can be corrected, but not by this decoder. An algebraic decoder (Berlekamp–Massey, ' +
       'say) would correct it.',
   },
   'uncorrectable.caption':
-    'r: the received word; ⟷: the shortest cyclic burst (after 30 comes ' +
+    'r: the received word; ⟷: the shortest cyclic burst (after {windowLast} comes ' +
     '0) that holds every error.',
   'uncorrectable.spanAt': {
     one: 'The error at position {positions} lies in the cyclic burst from {first} to {last}.',
@@ -354,7 +362,8 @@ export const english = {
     other: 'This burst is {count} positions long.',
   },
   'uncorrectable.span':
-    'That is more than the window’s 10 positions: no shift fits them all ' + 'into it at once.',
+    'That is more than the window’s {windowLength} positions: no shift fits them all ' +
+    'into it at once.',
   'uncorrectable.leftWindow':
     'They stood in the window in the received word already, and the ' +
     'shifts moved them out of it.',
@@ -388,28 +397,28 @@ export const english = {
     'exactly {k} rotations and corrects.',
   'exercise.trap.hint':
     'Each cyclic shift moves an error from position p to p + 1; the window ' +
-    'begins at position 21.',
+    'begins at position {windowFirst}.',
   'exercise.trap.solution':
-    'An error at position p enters the window after 21 − p rotations, so ' +
+    'An error at position p enters the window after {windowFirst} − p rotations, so ' +
     'for {k} rotations it stands at position {position}: the pattern {pattern} (a one at ' +
     'position {position}).',
   'exercise.two-corrected.title': 'Two errors the decoder corrects',
   'exercise.two-corrected.goal': 'Type an error pattern with two errors that the program corrects.',
   'exercise.two-corrected.hint':
-    'Both errors must fit into the 10 positions of the window ' +
+    'Both errors must fit into the {windowLength} positions of the window ' +
     'together, and at least one must stand in the information part.',
   'exercise.two-corrected.solution':
     'For example errors at positions 17 and 19: the pattern ' +
-    '00000000000000000101. After 4 rotations they stand at 21 and 23 and the weight falls to 2.',
+    '00000000000000000101. After 4 rotations they stand at {windowFirst} and 23 and the weight falls to 2.',
   'exercise.two-beyond.title': 'Two errors beyond this decoder',
   'exercise.two-beyond.goal':
     'Type an error pattern with two errors that this decoder cannot ' +
     'correct, although the code (d = 5) could.',
   'exercise.two-beyond.hint':
-    'The decoder traps only errors within a cyclic burst of at most 10 ' +
-    'positions that enters the window within 22 rotations.',
+    'The decoder traps only errors within a cyclic burst of at most ' +
+    '{windowLength} positions that enters the window within {mostRotations} rotations.',
   'exercise.two-beyond.solution':
-    'For example errors at positions 0 and 10 (the pattern ' +
+    'For example errors at positions 0 and {windowLength} (the pattern ' +
     '10000000001): their burst is 11 positions long. Or 0 and 29: they would enter the window ' +
     'only after 23 rotations.',
   'exercise.two-parity.title': 'Two errors, no correction',
@@ -417,8 +426,8 @@ export const english = {
     'Type an error pattern with two errors after which the program ' + 'starts no correction.',
   'exercise.two-parity.hint': 'Errors in the parity part alone are their own syndrome.',
   'exercise.two-parity.solution':
-    'Two ones at positions 21–30, for example ' +
-    '0000000000000000000001000000001 (positions 21 and 30): syndrome 1000000001, weight 2.',
+    'Two ones at positions {windowFirst}–{windowLast}, for example ' +
+    '0000000000000000000001000000001 (positions {windowFirst} and {windowLast}): syndrome 1000000001, weight 2.',
   'exercise.three-parity.title': 'Three errors in the parity part',
   'exercise.three-parity.goal':
     'Type an error pattern with three errors in the parity part: the ' +
@@ -426,9 +435,9 @@ export const english = {
   'exercise.three-parity.hint':
     'Errors in the parity part are their own syndrome: as many ones, ' + 'so much weight.',
   'exercise.three-parity.solution':
-    'Three ones at positions 21–30, for example ' +
-    '0000000000000000000001110000000: weight 3 > 2, so the program starts a correction though ' +
-    'the errors left the information alone. The rule “weight ≤ 2” assumes at most two errors.',
+    'Three ones at positions {windowFirst}–{windowLast}, for example ' +
+    '0000000000000000000001110000000: weight 3 > {correctableWeight}, so the program starts a correction though ' +
+    'the errors left the information alone. The rule “weight ≤ {correctableWeight}” assumes at most two errors.',
   'exercise.miscorrect.title': 'A miscorrection',
   'exercise.miscorrect.goal':
     'Type an error pattern with three errors after which the program ' +
@@ -443,10 +452,11 @@ export const english = {
   'exercise.zero-parity.title': 'A zero parity part',
   'exercise.zero-parity.goal': 'Type a nonzero information word whose parity part is all zeros.',
   'exercise.zero-parity.hint':
-    'The parity part is the remainder of i(x)·x^(10) divided by g(x): ' + 'when is it zero?',
+    'The parity part is the remainder of i(x)·x^({generatorDegree}) divided by g(x): ' +
+    'when is it zero?',
   'exercise.zero-parity.solution':
     'When g(x) divides i(x), for example i(x) = g(x): the word ' +
-    '000000000011101101001 (the coefficients of g(x) at positions 10–20).',
+    '000000000011101101001 (the coefficients of g(x) at positions {generatorAt}–{informationLast}).',
   'exercise.unseen.title': 'An unseen error',
   'exercise.unseen.goal':
     'Type a word and an error pattern after which the received word is ' +
@@ -458,23 +468,23 @@ export const english = {
   'exercise.predict.title': 'Predict the weight',
   'exercise.predict.goal':
     'Before each Enter during the correction, say whether after the next ' +
-    'rotation the weight will be at most 2. Solved after {goal} right predictions in one run ' +
+    'rotation the weight will be at most {correctableWeight}. Solved after {goal} right predictions in one run ' +
     'with no wrong one.',
   'exercise.predict.hint':
-    'The weight falls to 2 when every error has entered the window (with ' +
+    'The weight falls to {correctableWeight} when every error has entered the window (with ' +
     'at most two errors). Follow in the explanation where the errors stand.',
   'exercise.predict.solution':
-    'Type for example one error at position 10 (the pattern ' +
-    '00000000001): it enters the window after 11 rotations, so for 10 rotations the answer is ' +
+    'Type for example one error at position {parityLength} (the pattern ' +
+    '00000000001): it enters the window after 11 rotations, so for {parityLength} rotations the answer is ' +
     '“no”, and at the 11th “yes”.',
   'exercise.longest.title': 'The longest correction',
   'exercise.longest.goal':
     'Type an error pattern that the program corrects after the largest ' +
     'possible number of rotations.',
-  'exercise.longest.hint': 'The program makes at most 22 rotations.',
+  'exercise.longest.hint': 'The program makes at most {mostRotations} rotations.',
   'exercise.longest.solution':
-    'Errors at positions 0 and 30 (the pattern 1, 29 zeros, 1): they ' +
-    'enter the window together only after the 22nd rotation, the last one the program makes.',
+    'Errors at positions 0 and {windowLast} (the pattern 1, 29 zeros, 1): they ' +
+    'enter the window together only after the {mostRotations}nd rotation, the last one the program makes.',
   'exercise.read.title': 'Read the printout',
   'exercise.read.goal':
     'The program printed the code vector and the received word of the run ' +
@@ -483,9 +493,9 @@ export const english = {
   'exercise.read.solution':
     'The errors stand where the received word differs from the code ' +
     'vector: compare the digits of the same number in both rows.',
-  'predict.question': 'After rotation {shift}, will the weight be at most 2?',
-  'predict.yes': 'Yes, ≤ 2',
-  'predict.no': 'No, > 2',
+  'predict.question': 'After rotation {shift}, will the weight be at most {correctableWeight}?',
+  'predict.yes': 'Yes, ≤ {correctableWeight}',
+  'predict.no': 'No, > {correctableWeight}',
   'predict.score': 'Right: {right}, wrong: {wrong}. Best run: {best}.',
   'read.loading': 'The program is working…',
   'read.printed': 'The program printed:',
@@ -496,7 +506,7 @@ export const english = {
   'why.title': 'Why and how far it works',
   'why-distance.title': 'How many errors the code corrects',
   'why-distance.1':
-    'The BCH(31,21) code has minimum distance d = 5: two different code words ' +
+    'The BCH({codeLength},{informationLength}) code has minimum distance d = 5: two different code words ' +
     'differ in at least five positions. So it corrects t = ⌊(d − 1)/2⌋ = 2 errors: a word with ' +
     'at most two errors lies closer to the word sent than to any other code word.',
   'why-cyclic.title': 'Why shifting is allowed',
@@ -504,25 +514,25 @@ export const english = {
     'The code is cyclic: a cyclic shift of a code word is again a code word. The ' +
     'shifted received word is the shifted code word plus the shifted error vector, so its ' +
     'syndrome depends on the shifted error vector alone.',
-  'why-window.title': 'Why a weight ≤ 2 means “the errors are in the window”',
+  'why-window.title': 'Why a weight ≤ {correctableWeight} means “the errors are in the window”',
   'why-window.1':
     'When every error stands in the window {first}–{last}, the error vector e(x) ' +
-    'has degree less than 10 and so is its own remainder modulo g(x): the syndrome equals the ' +
+    'has degree less than {generatorDegree} and so is its own remainder modulo g(x): the syndrome equals the ' +
     'error vector, and its weight is the number of errors.',
   'why-window.2':
-    'Conversely, with at most two errors a syndrome weight ≤ 2 means that the ' +
+    'Conversely, with at most two errors a syndrome weight ≤ {correctableWeight} means that the ' +
     'errors stand in the window. Were they not, the error vector plus the syndrome placed in the ' +
     'window would be a nonzero code word (its remainder modulo g(x) is s + s = 0) of weight at ' +
     'most 2 + 2 = 4 < 5 = d, and there is no such code word.',
   'why-limit.title': 'How far this decoder goes',
   'why-limit.1':
     'Error trapping corrects errors only when they all fit into a cyclic burst of ' +
-    'at most 10 consecutive positions and one of the {most} rotations brings that burst into the ' +
-    'window. A single error at position p enters the window after 21 − p rotations, so every ' +
+    'at most {windowLength} consecutive positions and one of the {most} rotations brings that burst into the ' +
+    'window. A single error at position p enters the window after {windowFirst} − p rotations, so every ' +
     'single error is corrected.',
   'why-limit.2':
     'Of the 465 patterns of two errors, 45 stand in the parity part and need no ' +
-    'correction, the decoder corrects 198 and gives up on 222: 186 span more than 10 positions, ' +
+    'correction, the decoder corrects 198 and gives up on 222: 186 span more than {windowLength} positions, ' +
     'and 36 would enter the window only after more than {most} rotations. The code corrects all ' +
     '465; this decoder, 243.',
   'why-algebraic.title': 'Decoders that correct any two errors',
@@ -533,7 +543,7 @@ export const english = {
     'correct every pattern of at most two errors, those that trapping cannot reach included.',
   'why-more.title': 'More than two errors',
   'why-more.1':
-    'With three or more errors the code guarantees nothing. A weight ≤ 2 can then ' +
+    'With three or more errors the code guarantees nothing. A weight ≤ {correctableWeight} can then ' +
     'appear although the errors do not stand in the window: the decoder then turns the word into ' +
     'another code word (a miscorrection). When the error is itself a code word, the syndrome is ' +
     'zero and the error goes unseen.',

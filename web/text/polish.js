@@ -3,8 +3,8 @@
 // language. "x^(10)" is a superscript.
 export const polish = {
   // --- The page around the terminal -------------------------------------------------------
-  'page.title': 'Kod BCH(31,21)',
-  'page.heading': 'Kod BCH(31,21): program w terminalu i objaśnienia',
+  'page.title': 'Kod BCH({codeLength},{informationLength})',
+  'page.heading': 'Kod BCH({codeLength},{informationLength}): program w terminalu i objaśnienia',
   'languages.label': 'Język strony',
   'languages.pl': 'polski',
   'languages.en': 'angielski',
@@ -60,8 +60,11 @@ export const polish = {
   'legend.window': 'okno: niebieskie tło kolumn',
   'legend.nonBinary': 'wartość spoza 0 i 1: linia falista',
   'legend.current': 'przesunięcie, po którym program czeka na Enter: wyróżniony numer',
-  'legend.trapped': 'przesunięcie, po którym waga spadła do 2: numer i waga w ramce',
-  'legend.chart': 'wykres: waga > 2 kółko, waga ≤ 2 kwadrat, próg 2 linia przerywana',
+  'legend.trapped':
+    'przesunięcie, po którym waga spadła do {correctableWeight}: numer i waga w ramce',
+  'legend.chart':
+    'wykres: waga > {correctableWeight} kółko, waga ≤ {correctableWeight} kwadrat, ' +
+    'próg {correctableWeight} linia przerywana',
   'figure.information': 'informacja 0–{last}',
   'figure.window': 'okno {first}–{last}',
   'chart.axis': 'przesunięcie k',
@@ -70,7 +73,7 @@ export const polish = {
   'why.link': 'Dlaczego?',
   'gloss.title': 'Wiersze programu',
   'gloss.intro': 'Program pisze po polsku, bez znaków diakrytycznych. Co znaczy każdy wiersz:',
-  'gloss.informationPrompt': 'podaj słowo do wysłania (21 znaków „0” lub „1”)',
+  'gloss.informationPrompt': 'podaj słowo do wysłania ({informationLength} znaków „0” lub „1”)',
   'gloss.codeVector': 'zakodowany ciąg (wektor kodowy)',
   'gloss.errorPrompt': 'podaj błąd wprowadzony do wektora kodowego',
   'gloss.received': 'odebrany ciąg',
@@ -87,9 +90,9 @@ export const polish = {
   'gloss.closing': 'koniec programu',
 
   // --- Where the run stands -------------------------------------------------------------------
-  'now.information': 'Program czeka na słowo informacyjne: 21 bitów, 0 lub 1.',
+  'now.information': 'Program czeka na słowo informacyjne: {informationLength} bitów, 0 lub 1.',
   'now.error':
-    'Program czeka na wzorzec błędu: 31 bitów, 1 tam, gdzie ma być błąd (pierwszy ' +
+    'Program czeka na wzorzec błędu: {codeLength} bitów, 1 tam, gdzie ma być błąd (pierwszy ' +
     'znak to pozycja 0).',
   'now.rotation': 'Przesunięcie {shift}: program czeka na Enter.',
   'now.closing': 'Koniec programu: czeka na ostatni Enter.',
@@ -103,10 +106,11 @@ export const polish = {
   // --- Encoding -------------------------------------------------------------------------------
   'encoding.title': 'Kodowanie',
   'encoding.parts':
-    'Słowo informacyjne i(x) to 21 bitów na pozycjach 0–20. Część kontrolna ' +
-    '({first}–{last}) to reszta z dzielenia i(x)·x^(10) przez g(x) = x^(10) + x^(9) + x^(8) + ' +
-    'x^(6) + x^(5) + x^(3) + 1.',
-  'encoding.positions': 'Pozycje liczymy od 0 z lewej: pozycja p to współczynnik przy x^(30−p).',
+    'Słowo informacyjne i(x) to {informationLength} bitów na pozycjach ' +
+    '0–{informationLast}. Część kontrolna ({first}–{last}) to reszta z dzielenia i(x)·x^({generatorDegree}) przez g(x) = ' +
+    '{generator}.',
+  'encoding.positions':
+    'Pozycje liczymy od 0 z lewej: pozycja p to współczynnik przy x^({highestDegree}−p).',
   'encoding.caption': 'c: wektor kodowy, jak go wydrukował program.',
   'encoding.default': 'Nie wpisano słowa: program wziął swoje słowo domyślne.',
   'encoding.nonBinary': {
@@ -128,7 +132,7 @@ export const polish = {
   'error.title': 'Błąd',
   'error.caption':
     'c: wektor kodowy; e: wektor błędu (wzorzec dopełniony zerami lub obcięty do ' +
-    '31 znaków); r = c + e: odebrany ciąg.',
+    '{codeLength} znaków); r = c + e: odebrany ciąg.',
   'error.noOnes': 'Wzorzec błędu nie ma jedynek.',
   'error.ones': {
     one: 'Jedynka wzorca błędu: pozycja {positions}.',
@@ -149,7 +153,7 @@ export const polish = {
       'c.',
   },
   'error.unsplit':
-    'Tych wierszy nie da się jednoznacznie podzielić na 31 pozycji, więc widok ' +
+    'Tych wierszy nie da się jednoznacznie podzielić na {codeLength} pozycji, więc widok ' +
     'nie porównuje ich pozycja po pozycji.',
   'error.same': 'Odebrany ciąg jest równy wektorowi kodowemu.',
   'error.differs': {
@@ -165,15 +169,15 @@ export const polish = {
   // --- The syndrome and its weight -------------------------------------------------------------
   'syndrome.title': 'Syndrom i waga',
   'syndrome.what':
-    'Syndrom to reszta z dzielenia r(x) przez g(x): 10 bitów, które stoją pod ' +
+    'Syndrom to reszta z dzielenia r(x) przez g(x): {parityLength} bitów, które stoją pod ' +
     'oknem {first}–{last}. Jego waga to liczba jedynek.',
   'syndrome.caption': 'r: odebrany ciąg; s: jego syndrom, pod pozycjami {first}–{last}.',
-  'syndrome.correction': 'Waga {weight} > 2: program zaczyna korekcję.',
+  'syndrome.correction': 'Waga {weight} > {correctableWeight}: program zaczyna korekcję.',
   'syndrome.correctionRule':
     'Przy najwyżej dwóch błędach to znak błędu w części informacyjnej: ' +
     'błędy stojące tylko w części kontrolnej mają syndrom równy wektorowi błędu, o wadze ' +
-    'najwyżej 2.',
-  'syndrome.noCorrection': 'Waga {weight} ≤ 2: program niczego nie poprawia.',
+    'najwyżej {correctableWeight}.',
+  'syndrome.noCorrection': 'Waga {weight} ≤ {correctableWeight}: program niczego nie poprawia.',
   'syndrome.noCorrectionRule':
     'Przy najwyżej dwóch błędach część informacyjna jest wtedy bez ' + 'błędu.',
   'syndrome.ruleFails':
@@ -207,7 +211,7 @@ export const polish = {
     'Syndrom jest zerowy: odebrany ciąg jest słowem kodowym, innym niż ' +
     'nadane, i błąd przeszedł niezauważony.',
   'syndrome.missedLight':
-    'Syndrom nie jest zerowy, ale ma wagę {weight} ≤ 2, więc program ' +
+    'Syndrom nie jest zerowy, ale ma wagę {weight} ≤ {correctableWeight}, więc program ' +
     'uznał, że błędy stoją tylko w części kontrolnej.',
   'beyond.is': 'Błędów jest {count}, a kod gwarantuje poprawienie najwyżej dwóch.',
   'beyond.was': 'Błędów było {count}, a kod gwarantuje poprawienie najwyżej dwóch.',
@@ -217,28 +221,28 @@ export const polish = {
   'rotations.cyclic':
     'Kod jest cykliczny: przesunięcie cykliczne słowa kodowego jest słowem ' +
     'kodowym, więc syndrom przesuniętego ciągu to syndrom przesuniętego wektora błędu. Każde ' +
-    'przesunięcie w prawo przenosi błąd z pozycji p na (p + 1) mod 31. Gdy wszystkie błędy staną ' +
+    'przesunięcie w prawo przenosi błąd z pozycji p na (p + 1) mod {codeLength}. Gdy wszystkie błędy staną ' +
     'w oknie {first}–{last}, syndrom jest równy wektorowi błędu, a jego waga liczbie błędów: ' +
-    'przy najwyżej dwóch błędach najwyżej 2.',
+    'przy najwyżej dwóch błędach najwyżej {correctableWeight}.',
   'rotations.caption':
     'Po lewej liczba przesunięć, pod każdym słowem jego syndrom, po prawej ' + 'waga w.',
   'rotations.allInWindow':
     'Po {shift}. przesunięciu wszystkie błędy ({count}) stoją w oknie: ' +
-    'syndrom jest równy wektorowi błędu i ma wagę {weight} > 2, bo błędów jest więcej niż dwa. ' +
+    'syndrom jest równy wektorowi błędu i ma wagę {weight} > {correctableWeight}, bo błędów jest więcej niż dwa. ' +
     'Program przesuwa dalej.',
 
   // --- Where the weight fell -------------------------------------------------------------------
-  'trapped.unknownTitle': 'Waga najwyżej 2',
+  'trapped.unknownTitle': 'Waga najwyżej {correctableWeight}',
   'trapped.unknown':
-    'Po {shift}. przesunięciu waga {weight} ≤ 2: program uznaje, że błędy stoją ' +
+    'Po {shift}. przesunięciu waga {weight} ≤ {correctableWeight}: program uznaje, że błędy stoją ' +
     'w oknie, i doda syndrom do okna.',
   'trapped.yesTitle': {
     one: 'Błąd wyłapany',
     other: 'Błędy wyłapane',
   },
   'trapped.yes': {
-    one: 'Błąd wyłapany po {shift}. przesunięciu: waga {weight} ≤ 2.',
-    other: 'Błędy wyłapane po {shift}. przesunięciu: waga {weight} ≤ 2.',
+    one: 'Błąd wyłapany po {shift}. przesunięciu: waga {weight} ≤ {correctableWeight}.',
+    other: 'Błędy wyłapane po {shift}. przesunięciu: waga {weight} ≤ {correctableWeight}.',
   },
   'trapped.shown': {
     one:
@@ -261,10 +265,10 @@ export const polish = {
   'trapped.noTitle': 'Waga spadła, błędy nie wyłapane',
   'trapped.no': {
     one:
-      'Po {shift}. przesunięciu waga spadła do {weight} ≤ 2, ale błąd nie stoi w oknie: stoi ' +
+      'Po {shift}. przesunięciu waga spadła do {weight} ≤ {correctableWeight}, ale błąd nie stoi w oknie: stoi ' +
       'na pozycji {positions}.',
     other:
-      'Po {shift}. przesunięciu waga spadła do {weight} ≤ 2, ale nie wszystkie błędy stoją ' +
+      'Po {shift}. przesunięciu waga spadła do {weight} ≤ {correctableWeight}, ale nie wszystkie błędy stoją ' +
       'w oknie: błędy stoją na pozycjach {positions}.',
   },
   'trapped.flipsNothing': 'Dodanie syndromu nie zmieni w oknie żadnego bitu.',
@@ -280,7 +284,8 @@ export const polish = {
     one: 'Błąd na pozycji {positions} zostanie.',
     other: 'Błędy na pozycjach {positions} zostaną.',
   },
-  'trapped.beyond': 'Przy większej liczbie błędów waga ≤ 2 nie oznacza, że błędy stoją w oknie.',
+  'trapped.beyond':
+    'Przy większej liczbie błędów waga ≤ {correctableWeight} nie oznacza, że błędy stoją w oknie.',
 
   // --- The result --------------------------------------------------------------------------------
   'result.title': 'Wynik',
@@ -324,23 +329,23 @@ export const polish = {
       'bitów nie odtworzy.',
   },
   'uncorrectable.gaveUp':
-    'Po {shift}. przesunięciu waga wciąż > 2: dekoder metodą wyłapywania ' +
+    'Po {shift}. przesunięciu waga wciąż > {correctableWeight}: dekoder metodą wyłapywania ' +
     'błędów się poddał, a program napisał, że ciągu nie da się skorygować.',
   'uncorrectable.allInWindow':
     'Po {shift}. przesunięciu wszystkie błędy stały w oknie, ale waga ' +
     'wynosiła {weight}: syndrom jest wtedy wektorem błędu, a błędów jest więcej niż dwa.',
   'uncorrectable.decoder': {
     one:
-      'Kod BCH(31,21) ma odległość minimalną d = 5 i poprawia każdy pojedynczy błąd: to słowo ' +
+      'Kod BCH({codeLength},{informationLength}) ma odległość minimalną d = 5 i poprawia każdy pojedynczy błąd: to słowo ' +
       'da się poprawić, ale nie tym dekoderem. Dekoder algebraiczny (np. Berlekampa–Masseya) by ' +
       'je poprawił.',
     other:
-      'Kod BCH(31,21) ma odległość minimalną d = 5 i poprawia każde dwa błędy: to słowo da ' +
+      'Kod BCH({codeLength},{informationLength}) ma odległość minimalną d = 5 i poprawia każde dwa błędy: to słowo da ' +
       'się poprawić, ale nie tym dekoderem. Dekoder algebraiczny (np. Berlekampa–Masseya) by je ' +
       'poprawił.',
   },
   'uncorrectable.caption':
-    'r: odebrany ciąg; ⟷: odcinek cykliczny, najkrótszy (po 30 jest 0), ' +
+    'r: odebrany ciąg; ⟷: odcinek cykliczny, najkrótszy (po {windowLast} jest 0), ' +
     'który obejmuje wszystkie błędy.',
   'uncorrectable.spanAt': {
     one: 'Błąd na pozycji {positions} zajmuje odcinek cykliczny od {first} do {last}.',
@@ -353,7 +358,8 @@ export const polish = {
     other: 'Ten odcinek ma {count} pozycji.',
   },
   'uncorrectable.span':
-    'To więcej niż 10 pozycji okna: żadne przesunięcie nie zmieści ich w nim ' + 'naraz.',
+    'To więcej niż {windowLength} pozycji okna: żadne przesunięcie nie zmieści ich w nim ' +
+    'naraz.',
   'uncorrectable.leftWindow':
     'Stały w oknie już w odebranym ciągu, a przesunięcia je z niego ' + 'wyprowadziły.',
   'uncorrectable.rotations':
@@ -386,35 +392,36 @@ export const polish = {
     'Wpisz wzorzec z jednym błędem, który program wyłapie dokładnie po {k}. ' +
     'przesunięciu i poprawi.',
   'exercise.trap.hint':
-    'Każde przesunięcie przenosi błąd z pozycji p na p + 1; okno zaczyna się ' + 'na pozycji 21.',
+    'Każde przesunięcie przenosi błąd z pozycji p na p + 1; okno zaczyna się ' +
+    'na pozycji {windowFirst}.',
   'exercise.trap.solution':
-    'Błąd na pozycji p wchodzi do okna po 21 − p przesunięciach, więc ' +
+    'Błąd na pozycji p wchodzi do okna po {windowFirst} − p przesunięciach, więc ' +
     'dla {k} przesunięć stoi na pozycji {position}: wzorzec {pattern} (jedynka na pozycji ' +
     '{position}).',
   'exercise.two-corrected.title': 'Dwa błędy, które dekoder poprawia',
   'exercise.two-corrected.goal': 'Wpisz wzorzec z dwoma błędami, które program poprawi.',
   'exercise.two-corrected.hint':
-    'Oba błędy muszą zmieścić się razem w oknie 10 pozycji, a ' +
+    'Oba błędy muszą zmieścić się razem w oknie {windowLength} pozycji, a ' +
     'przynajmniej jeden musi stać w części informacyjnej.',
   'exercise.two-corrected.solution':
     'Na przykład błędy na pozycjach 17 i 19: wzorzec ' +
-    '00000000000000000101. Po 4 przesunięciach stoją na 21 i 23, waga spada do 2.',
+    '00000000000000000101. Po 4 przesunięciach stoją na {windowFirst} i 23, waga spada do 2.',
   'exercise.two-beyond.title': 'Dwa błędy poza zasięgiem dekodera',
   'exercise.two-beyond.goal':
     'Wpisz wzorzec z dwoma błędami, których ten dekoder nie poprawi, ' + 'choć kod (d = 5) mógłby.',
   'exercise.two-beyond.hint':
-    'Dekoder wyłapuje tylko błędy w odcinku cyklicznym najwyżej 10 ' +
-    'pozycji, który wejdzie do okna w 22 przesunięciach.',
+    'Dekoder wyłapuje tylko błędy w odcinku cyklicznym najwyżej ' +
+    '{windowLength} pozycji, który wejdzie do okna w {mostRotations} przesunięciach.',
   'exercise.two-beyond.solution':
-    'Na przykład błędy na pozycjach 0 i 10 (wzorzec 10000000001): ' +
+    'Na przykład błędy na pozycjach 0 i {windowLength} (wzorzec 10000000001): ' +
     'odcinek ma 11 pozycji. Albo 0 i 29: weszłyby do okna dopiero po 23 przesunięciach.',
   'exercise.two-parity.title': 'Dwa błędy bez korekcji',
   'exercise.two-parity.goal':
     'Wpisz wzorzec z dwoma błędami, po których program nie zaczyna ' + 'korekcji.',
   'exercise.two-parity.hint': 'Błędy w samej części kontrolnej są swoim syndromem.',
   'exercise.two-parity.solution':
-    'Dwie jedynki na pozycjach 21–30, np. ' +
-    '0000000000000000000001000000001 (pozycje 21 i 30): syndrom 1000000001, waga 2.',
+    'Dwie jedynki na pozycjach {windowFirst}–{windowLast}, np. ' +
+    '0000000000000000000001000000001 (pozycje {windowFirst} i {windowLast}): syndrom 1000000001, waga 2.',
   'exercise.three-parity.title': 'Trzy błędy w części kontrolnej',
   'exercise.three-parity.goal':
     'Wpisz wzorzec z trzema błędami w części kontrolnej: informacja ' +
@@ -422,9 +429,9 @@ export const polish = {
   'exercise.three-parity.hint':
     'Błędy w części kontrolnej są swoim syndromem: ile jedynek, taka ' + 'waga.',
   'exercise.three-parity.solution':
-    'Trzy jedynki na pozycjach 21–30, np. ' +
-    '0000000000000000000001110000000: waga 3 > 2, więc program zaczyna korekcję, choć błędy nie ' +
-    'dotknęły informacji. Reguła „waga ≤ 2” zakłada najwyżej dwa błędy.',
+    'Trzy jedynki na pozycjach {windowFirst}–{windowLast}, np. ' +
+    '0000000000000000000001110000000: waga 3 > {correctableWeight}, więc program zaczyna korekcję, choć błędy nie ' +
+    'dotknęły informacji. Reguła „waga ≤ {correctableWeight}” zakłada najwyżej dwa błędy.',
   'exercise.miscorrect.title': 'Błędna korekcja',
   'exercise.miscorrect.goal':
     'Wpisz wzorzec z trzema błędami, po których program „poprawi” ' +
@@ -439,10 +446,11 @@ export const polish = {
   'exercise.zero-parity.goal':
     'Wpisz niezerowe słowo informacyjne, którego część kontrolna to ' + 'same zera.',
   'exercise.zero-parity.hint':
-    'Część kontrolna to reszta z dzielenia i(x)·x^(10) przez g(x): ' + 'kiedy jest zerowa?',
+    'Część kontrolna to reszta z dzielenia i(x)·x^({generatorDegree}) przez g(x): ' +
+    'kiedy jest zerowa?',
   'exercise.zero-parity.solution':
     'Gdy g(x) dzieli i(x), np. i(x) = g(x): słowo ' +
-    '000000000011101101001 (współczynniki g(x) na pozycjach 10–20).',
+    '000000000011101101001 (współczynniki g(x) na pozycjach {generatorAt}–{informationLast}).',
   'exercise.unseen.title': 'Błąd niezauważony',
   'exercise.unseen.goal':
     'Wpisz słowo i wzorzec błędu, po których odebrany ciąg jest innym ' +
@@ -454,22 +462,22 @@ export const polish = {
   'exercise.predict.title': 'Przewiduj wagę',
   'exercise.predict.goal':
     'Przed każdym Enter w czasie korekcji powiedz, czy po następnym ' +
-    'przesunięciu waga będzie najwyżej 2. Rozwiązane po {goal} trafieniach w jednym przebiegu ' +
+    'przesunięciu waga będzie najwyżej {correctableWeight}. Rozwiązane po {goal} trafieniach w jednym przebiegu ' +
     'bez pomyłki.',
   'exercise.predict.hint':
-    'Waga spada do 2, gdy wszystkie błędy wejdą do okna (przy najwyżej ' +
+    'Waga spada do {correctableWeight}, gdy wszystkie błędy wejdą do okna (przy najwyżej ' +
     'dwóch błędach). Śledź w objaśnieniach, gdzie stoją błędy.',
   'exercise.predict.solution':
-    'Wpisz np. jeden błąd na pozycji 10 (wzorzec 00000000001): ' +
-    'wejdzie do okna po 11 przesunięciach, więc przez 10 przesunięć odpowiedź brzmi „nie”, a ' +
+    'Wpisz np. jeden błąd na pozycji {parityLength} (wzorzec 00000000001): ' +
+    'wejdzie do okna po 11 przesunięciach, więc przez {parityLength} przesunięć odpowiedź brzmi „nie”, a ' +
     'przy 11. „tak”.',
   'exercise.longest.title': 'Najdłuższa udana korekcja',
   'exercise.longest.goal':
     'Wpisz wzorzec błędu, który program poprawi po największej możliwej ' + 'liczbie przesunięć.',
-  'exercise.longest.hint': 'Program robi najwyżej 22 przesunięcia.',
+  'exercise.longest.hint': 'Program robi najwyżej {mostRotations} przesunięcia.',
   'exercise.longest.solution':
-    'Błędy na pozycjach 0 i 30 (wzorzec 1, 29 zer i 1): do okna ' +
-    'wchodzą razem dopiero po 22. przesunięciu, ostatnim, jakie program robi.',
+    'Błędy na pozycjach 0 i {windowLast} (wzorzec 1, 29 zer i 1): do okna ' +
+    'wchodzą razem dopiero po {mostRotations}. przesunięciu, ostatnim, jakie program robi.',
   'exercise.read.title': 'Czytaj wydruk',
   'exercise.read.goal':
     'Program wydrukował wektor kodowy i odebrany ciąg przebiegu poniżej. Na ' +
@@ -478,9 +486,9 @@ export const polish = {
   'exercise.read.solution':
     'Błędy stoją tam, gdzie odebrany ciąg różni się od wektora kodowego: ' +
     'porównaj cyfry o tym samym numerze w obu wierszach.',
-  'predict.question': 'Czy po przesunięciu {shift} waga będzie najwyżej 2?',
-  'predict.yes': 'Tak, ≤ 2',
-  'predict.no': 'Nie, > 2',
+  'predict.question': 'Czy po przesunięciu {shift} waga będzie najwyżej {correctableWeight}?',
+  'predict.yes': 'Tak, ≤ {correctableWeight}',
+  'predict.no': 'Nie, > {correctableWeight}',
   'predict.score': 'Trafione: {right}, chybione: {wrong}. Najlepsza seria: {best}.',
   'read.loading': 'Program pracuje…',
   'read.printed': 'Program wydrukował:',
@@ -491,7 +499,7 @@ export const polish = {
   'why.title': 'Dlaczego i kiedy to działa',
   'why-distance.title': 'Ile błędów poprawia kod',
   'why-distance.1':
-    'Kod BCH(31,21) ma odległość minimalną d = 5: dwa różne słowa kodowe różnią ' +
+    'Kod BCH({codeLength},{informationLength}) ma odległość minimalną d = 5: dwa różne słowa kodowe różnią ' +
     'się na co najmniej pięciu pozycjach. Dlatego poprawia t = ⌊(d − 1)/2⌋ = 2 błędy: słowo z ' +
     'najwyżej dwoma błędami leży bliżej nadanego słowa niż każdego innego.',
   'why-cyclic.title': 'Dlaczego wolno przesuwać',
@@ -499,25 +507,25 @@ export const polish = {
     'Kod jest cykliczny: przesunięcie cykliczne słowa kodowego jest znów słowem ' +
     'kodowym. Przesunięty ciąg odebrany to przesunięte słowo kodowe plus przesunięty wektor ' +
     'błędu, więc jego syndrom zależy tylko od przesuniętego wektora błędu.',
-  'why-window.title': 'Dlaczego waga ≤ 2 znaczy „błędy w oknie”',
+  'why-window.title': 'Dlaczego waga ≤ {correctableWeight} znaczy „błędy w oknie”',
   'why-window.1':
     'Gdy wszystkie błędy stoją w oknie {first}–{last}, wektor błędu e(x) ma ' +
-    'stopień mniejszy niż 10, jest więc swoją własną resztą z dzielenia przez g(x): syndrom jest ' +
+    'stopień mniejszy niż {generatorDegree}, jest więc swoją własną resztą z dzielenia przez g(x): syndrom jest ' +
     'równy wektorowi błędu, a jego waga liczbie błędów.',
   'why-window.2':
-    'Odwrotnie, przy najwyżej dwóch błędach waga syndromu ≤ 2 oznacza, że błędy ' +
+    'Odwrotnie, przy najwyżej dwóch błędach waga syndromu ≤ {correctableWeight} oznacza, że błędy ' +
     'stoją w oknie. Gdyby nie stały, wektor błędu plus syndrom wpisany w okno byłby niezerowym ' +
     'słowem kodowym (jego reszta z dzielenia przez g(x) to s + s = 0) o wadze najwyżej 2 + 2 = 4 ' +
     '< 5 = d, a takiego słowa nie ma.',
   'why-limit.title': 'Granice tego dekodera',
   'why-limit.1':
     'Dekodowanie metodą wyłapywania błędów poprawia błędy tylko wtedy, gdy ' +
-    'wszystkie mieszczą się w odcinku cyklicznym najwyżej 10 kolejnych pozycji i któreś z {most} ' +
+    'wszystkie mieszczą się w odcinku cyklicznym najwyżej {windowLength} kolejnych pozycji i któreś z {most} ' +
     'przesunięć wprowadzi ten odcinek do okna. Pojedynczy błąd na pozycji p wchodzi do okna po ' +
-    '21 − p przesunięciach, więc każdy zostaje poprawiony.',
+    '{windowFirst} − p przesunięciach, więc każdy zostaje poprawiony.',
   'why-limit.2':
     'Z 465 układów dwóch błędów 45 stoi w części kontrolnej i nie wymaga korekcji, ' +
-    '198 dekoder poprawia, a 222 nie: 186 ma odcinek dłuższy niż 10, a 36 weszłoby do okna ' +
+    '198 dekoder poprawia, a 222 nie: 186 ma odcinek dłuższy niż {windowLength}, a 36 weszłoby do okna ' +
     'dopiero po więcej niż {most} przesunięciach. Kod poprawia wszystkie 465; ten dekoder 243.',
   'why-algebraic.title': 'Dekodery, które poprawiają każde dwa błędy',
   'why-algebraic.1':
@@ -527,7 +535,7 @@ export const polish = {
     'układ najwyżej dwóch błędów, także tych, których wyłapywanie nie obejmie.',
   'why-more.title': 'Więcej niż dwa błędy',
   'why-more.1':
-    'Przy trzech i więcej błędach kod niczego nie gwarantuje. Waga ≤ 2 może się ' +
+    'Przy trzech i więcej błędach kod niczego nie gwarantuje. Waga ≤ {correctableWeight} może się ' +
     'wtedy pojawić, choć błędy nie stoją w oknie: dekoder zmienia wtedy ciąg w inne słowo kodowe ' +
     '(błędna korekcja). Gdy błąd sam jest słowem kodowym, syndrom jest zerowy i błąd przechodzi ' +
     'niezauważony.',
