@@ -158,17 +158,11 @@ function enable(element, on) {
 }
 
 function enableButtons() {
-  const { session } = page;
-  const on = waiting();
-  enable(buttons.endInput, on);
-  enable(buttons.copyLink, true);
-  enable(buttons.newRun, true);
-  enable(buttons.step, on);
-  // At a prompt every empty line would be taken and the program would wait on.
-  enable(buttons.toEnd, on && ['rotation', 'closing'].includes(page.steps.waiting));
-  enable(buttons.takeBack, session.chunks.length > 0 || session.ended);
-  enable(buttons.redo, session.undone.length > 0);
-  enable(buttons.save, true);
+  const on = page.session.controls(page.steps.waiting);
+  for (const name of ['endInput', 'step', 'toEnd', 'takeBack', 'redo']) {
+    enable(buttons[name], on[name]);
+  }
+  for (const name of ['copyLink', 'newRun', 'save']) enable(buttons[name], true);
 }
 
 // The seam: the session's run becomes the one shown, on the screen and in the view.

@@ -777,6 +777,11 @@ async function figureGeometry(page) {
       if (right > figure.right + 0.5 || figure.right > view.right + 0.5) {
         problems.push(`a figure reaches ${right - figure.right} px past its pane`);
       }
+      // The bands over the columns name their positions: the information, then the window.
+      const bands = [...table.querySelectorAll('.bands [role="columnheader"]')].map(
+        (band) => band.textContent.match(/\d+–\d+/)?.[0],
+      );
+      if (bands.join(' ') !== '0–20 21–30') problems.push(`bands named ${bands.join(' ')}`);
       const numbers = [...table.querySelectorAll('.ruler .number')]
         .map((number) => number.getBoundingClientRect())
         .filter((box) => box.width > 1);
@@ -803,8 +808,13 @@ async function headInSight(page) {
     const ruler = document.querySelector('#step-rotations .ruler').getBoundingClientRect();
     const current = document.querySelector('#step-rotations .current').getBoundingClientRect();
     const viewHead = document.querySelector('.view-head').getBoundingClientRect();
+    // On a narrow screen the bar with the panes' switch stays at the top, above both heads.
+    const bar = document.querySelector('.bar');
+    const barBottom =
+      getComputedStyle(bar).display === 'none' ? 0 : bar.getBoundingClientRect().bottom;
+    const below = Math.max(viewHead.bottom, barBottom);
     return {
-      ruler: ruler.top >= viewHead.bottom - 1 && ruler.bottom <= pane.bottom,
+      ruler: ruler.top >= below - 1 && viewHead.top >= barBottom - 1 && ruler.bottom <= pane.bottom,
       current: current.top >= ruler.bottom - 1 && current.bottom <= pane.bottom + 1,
     };
   });
@@ -822,6 +832,12 @@ for (const viewport of [phone, wide]) {
           'Przesunięcie 20: program czeka na Enter.',
         );
         assert.deepEqual(await headInSight(page), { ruler: true, current: true });
+        // Scrolled on until the row that waits reaches the top, the rotations' head sticks below
+        // the view's head (and the bar), not under them.
+        await page.evaluate(() =>
+          document.querySelector('#step-rotations .current').scrollIntoView({ block: 'start' }),
+        );
+        assert.equal((await headInSight(page)).ruler, true, 'scrolled on');
       }
       assert.deepEqual(errors, []);
       await page.close();
@@ -904,6 +920,10 @@ test('the page in English, and the switch between the languages', async () => {
   assert.ok(await page.$('#gloss dt[lang="pl"]'), "the gloss names the program's lines");
   assert.deepEqual(await accessibilityViolations(page), [], 'English');
   // The switch: Polish at once, the terminal's text the same, the language in the link.
+  // Pressing the language already shown chooses it too: remembered, and in the address.
+  await page.click('#language-en');
+  assert.equal(await fragment(), session.replace('#v1:', '#v2:l=en;s='));
+  assert.equal(await page.evaluate(() => localStorage.getItem('bch.v1.language')), 'en');
   const before = await runs();
   await page.click('#language-pl');
   assert.equal(await page.evaluate(() => document.documentElement.lang), 'pl');
@@ -950,6 +970,7 @@ test('exercises: three solved by typing, kept over a reload, opened from a link'
   const zeros = (...ones) =>
     [...'0'.repeat(31)].map((bit, p) => (ones.includes(p) ? '1' : bit)).join('');
   await attempt('two-parity');
+  assert.equal(await page.$('#exercises .solution'), null, 'no worked solution before an attempt');
   await press(information);
   await press(zeros(29, 30));
   assert.deepEqual(await exercise(), { name: 'two-parity', verdict: 'solved' });

@@ -11,6 +11,7 @@ import { test } from 'node:test';
 import { runProgram } from '../../web/program/engine.js';
 import { SessionError, decodeSession, encodeSession } from '../../web/program/address.js';
 import { createSession } from '../../web/program/session.js';
+import { readSteps } from '../../web/teaching/steps.js';
 
 const site = process.env.BCH_SITE;
 const transcripts = new URL('../transcripts/', import.meta.url).pathname;
@@ -193,6 +194,22 @@ const sessionScripts = {
     ['handOver', ['1\n'], `v1:1n${PATTERN_16}n${'n'.repeat(6)}`, { returned: false }],
     ['takeBack', [], `v1:1n${PATTERN_16}n${'n'.repeat(5)}`, { waiting: true, undone: 1 }],
   ],
+  'the controls: Enter to the end at a pause, the closing one too, never at a prompt': [
+    ['handOver', ['1\n'], 'v1:1n', { controls: 'endInput step takeBack' }],
+    [
+      'handOver',
+      [`${PATTERN_16}\n`, ...'\n'.repeat(5)],
+      `v1:1n${PATTERN_16}n${'n'.repeat(5)}`,
+      { waiting: true, controls: 'endInput step toEnd takeBack' },
+    ],
+    [
+      'takeBack',
+      [],
+      `v1:1n${PATTERN_16}n${'n'.repeat(4)}`,
+      { controls: 'endInput step toEnd takeBack redo' },
+    ],
+    ['toEnd', [], `v1:1n${PATTERN_16}n${'n'.repeat(6)}`, { waiting: false, controls: 'takeBack' }],
+  ],
   'Enter to the end of the longest run: 22 pauses and the closing one': [
     ['handOver', ['1\n', `${PATTERN_0_30}\n`], `v1:1n${PATTERN_0_30}n`, { waiting: true }],
     ['toEnd', [], `v1:1n${PATTERN_0_30}n${'n'.repeat(23)}`, { waiting: false }],
@@ -251,6 +268,11 @@ for (const [name, script] of Object.entries(sessionScripts)) {
       if ('problemKey' in expected) assert.equal(returned.problem?.key, expected.problemKey, where);
       if ('waiting' in expected) assert.equal(session.waiting(), expected.waiting, where);
       if ('undone' in expected) assert.equal(session.undone.length, expected.undone, where);
+      if ('controls' in expected) {
+        const on = session.controls(readSteps(session.run.output, session.chunks).waiting);
+        const named = Object.keys(on).filter((name) => on[name]);
+        assert.equal(named.join(' '), expected.controls, `${where}: controls`);
+      }
       // What the address keeps replays to the same screen.
       const again = createSession(module);
       await again.replay(session.fragment());

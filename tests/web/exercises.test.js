@@ -26,6 +26,7 @@ import {
   score,
   solve,
 } from '../../web/practice/progress.js';
+import { createTask } from '../../web/practice/tasks.js';
 import { readSteps } from '../../web/teaching/steps.js';
 
 const program = await WebAssembly.compile(readFileSync(join(process.env.BCH_SITE, 'bch.wasm')));
@@ -91,6 +92,8 @@ const TABLE = {
     [null, { 2: false, 3: false, 4: false, 5: false, 6: false }, [word, at(10)], 'solved'],
     [null, { 2: false, 3: true }, [word, at(10)], 'missed'],
     [null, { 2: false, 3: false }, [word, at(10)], 'missed'],
+    // Errors at 10 and 12 enter the window together after 11 rotations, of weight exactly 2.
+    [null, { 7: false, 8: false, 9: false, 10: false, 11: true }, [word, at(10, 12)], 'solved'],
   ],
   longest: [
     [null, null, [word, at(0, 30)], 'solved'],
@@ -126,6 +129,66 @@ test('each exercise: answers that solve it and near misses, judged on the real p
   }
 });
 
+// The best score of "predict" comes only from a run with no wrong prediction: the task keeps a
+// new best when the run shown has more right ones than the best kept, and none wrong.
+test('predict keeps its best score from runs with no wrong prediction', async () => {
+  const steps = await run(word, at(10));
+  const rows = [
+    // [predictions as clicked (shift, yes), best kept before, best kept after]
+    [
+      [
+        [2, false],
+        [3, false],
+        [4, false],
+      ],
+      0,
+      3,
+    ],
+    [
+      [
+        [2, false],
+        [3, false],
+        [4, false],
+      ],
+      5,
+      5,
+    ],
+    [
+      [
+        [2, false],
+        [3, false],
+        [4, false],
+        [5, true],
+      ],
+      0,
+      0,
+    ],
+    [
+      [
+        [2, false],
+        [3, false],
+        [11, true],
+      ],
+      1,
+      3,
+    ],
+  ];
+  for (const [clicks, before, after] of rows) {
+    let best = before;
+    const host = {
+      progress: () => ({ bestPrediction: best }),
+      keepBest: (right) => (best = right),
+    };
+    const task = createTask({ id: 'predict', parameter: null }, { ...host, step() {} });
+    for (const [shift, yes] of clicks) {
+      const button = { dataset: { shift: String(shift), predict: yes ? 'yes' : 'no' } };
+      task.click({ closest: () => button });
+    }
+    task.judge(steps);
+    assert.equal(best, after, JSON.stringify(clicks));
+  }
+});
+
 test('random bytes typed: judged without a throw and never solved', async () => {
   let seed = 7;
   const random = (n) => {
@@ -150,9 +213,20 @@ test('random bytes typed: judged without a throw and never solved', async () => 
 });
 
 test('exercise names in links, and the progress kept', () => {
-  for (const { id } of EXERCISES) {
+  for (const { id, parameter } of EXERCISES) {
     const attempt = newAttempt(id, () => 0.5);
     assert.deepEqual(parseExercise(exerciseName(attempt.id, attempt.parameter)), attempt);
+    // The smallest and the largest parameter are exercises too: "trap-1", "read-99999".
+    for (const drawn of parameter ? [parameter.least, parameter.most] : []) {
+      assert.deepEqual(parseExercise(exerciseName(id, drawn)), { id, parameter: drawn });
+      assert.deepEqual(
+        newAttempt(id, () => (drawn === parameter.least ? 0 : 0.999999)),
+        {
+          id,
+          parameter: drawn,
+        },
+      );
+    }
   }
   for (const name of ['trap', 'trap-0', 'trap-21', 'two-corrected-3', 'nope', 'read-', '', 'x.y']) {
     assert.throws(() => parseExercise(name), ExerciseError, name);

@@ -122,6 +122,8 @@ test('every transcript, whole: read to the closing, consistent with the code', (
     if (s.unusual.length > 0) continue;
     assert.deepEqual(s.errorPattern.ones, s.errors.positions, `${name}: typed ones, changes`);
     const { positions, parityOnly, trapRotation } = s.errors;
+    // "Parity only": some error, and every one in the parity part (a run with none is not).
+    assert.equal(parityOnly, positions.length > 0 && Math.min(...positions) >= 21, name);
     if (positions.length === 0 || parityOnly) {
       // An error pattern within x^9..x^0 is its own remainder: the syndrome is the error there,
       // of weight the number of errors.

@@ -26,6 +26,8 @@
 //   session.takeBack() -> the chunk taken back, null for the end of the input, or undefined
 //                          where there is nothing to take back
 //   session.redo() -> the hand-over made again (as takeBack), or undefined
+//   session.controls(waitingAt) -> { endInput, step, toEnd, takeBack, redo }: which of the
+//                          page's controls act now, the program waiting at `waitingAt`
 //   session.fragment(extra) -> the address's fragment for the session, '' for an empty one;
 //                          extra: { language, exercise } to carry along
 import { MOST_ROTATIONS } from './program.js';
@@ -112,6 +114,20 @@ class Session {
     if (again === null) await this.handOver([], true, true);
     else await this.handOver([again], false, true);
     return again;
+  }
+
+  // Which of the page's controls act now, where the program waits at `waitingAt` (what the
+  // output shows it waits for: 'information', 'error', 'rotation', 'closing' or null).
+  controls(waitingAt) {
+    const waiting = this.waiting();
+    return {
+      endInput: waiting,
+      step: waiting,
+      // At a prompt every empty line would be taken and the program would wait on.
+      toEnd: waiting && ['rotation', 'closing'].includes(waitingAt),
+      takeBack: this.chunks.length > 0 || this.ended,
+      redo: this.undone.length > 0,
+    };
   }
 
   fragment({ language = null, exercise = null } = {}) {
