@@ -1099,13 +1099,12 @@ const cases = [
       assert.equal(await page.$('#exercises .exercise'), null);
     },
   },
-  // The end of the input, first thing, after a word and at the closing pause (Ctrl-D on an
-  // empty line, or there Enter): the address says so, a reload gives the same screen and view,
-  // and "Cofnij" takes back that one hand-over.
+  // The end of the input by its keys, first thing (Ctrl-D on an empty line) and at the closing
+  // pause (there Enter): the address says so, a reload gives the same screen and view, and
+  // "Cofnij" takes back that one hand-over. (The session's table in engine.test.js holds the
+  // end after a word and within a run, taken back and redone.)
   ...[
     ['', 'd', '#v1:e'],
-    ['#v1:1n', 'd', '#v1:1ne'],
-    ['#v1:0n0n', 'd', '#v1:0n0ne'],
     ['#v1:0n0n', 'Enter', '#v1:0n0nn'],
   ].map(([start, key, ended]) => ({
     name: `the end by ${key} at "${start}": the address, a reload, Cofnij`,

@@ -227,6 +227,11 @@ const sessionScripts = {
     ['handOver', [], 'v1:1ne', { waiting: false }, true],
     ['takeBack', [], 'v1:1n', { returned: null, waiting: true, undone: 1 }],
     ['redo', [], 'v1:1ne', { returned: null, waiting: false, undone: 0 }],
+    ['takeBack', [], 'v1:1n', { returned: null }],
+    // At the closing pause of a run whose error pattern is all zeros, the end is its Enter.
+    ['handOver', ['0\n'], 'v1:1n0n', { waiting: true }],
+    ['handOver', [], 'v1:1n0ne', { waiting: false }, true],
+    ['takeBack', [], 'v1:1n0n', { returned: null, waiting: true }],
   ],
   'replays: an end and a line the program never took are dropped; a damaged address': [
     [
