@@ -8,53 +8,19 @@
 //
 // BUILD_WEB is the web build's folder (site/ and bch.html); the browsers are Debian's chromium
 // and firefox-esr, or those named by CHROMIUM and FIREFOX; `npm ci` installs puppeteer-core.
-import { readFile, readdir, stat } from 'node:fs/promises';
-import { createServer } from 'node:http';
-import { extname, join, resolve } from 'node:path';
+import { readdir, stat } from 'node:fs/promises';
+import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import puppeteer from 'puppeteer-core';
+import { fileIn, launch, sendFile, serve } from '../tests/web/harness.js';
 
 const [build = 'build-web', browserName = 'chromium'] = process.argv.slice(2);
 const site = join(build, 'site');
 const onePage = pathToFileURL(resolve(build, 'bch.html')).href;
-const types = {
-  '.html': 'text/html',
-  '.js': 'text/javascript',
-  '.css': 'text/css',
-  '.wasm': 'application/wasm',
-  '.webmanifest': 'application/manifest+json',
-  '.svg': 'image/svg+xml',
-  '.png': 'image/png',
-};
 
-const server = createServer(async (request, response) => {
-  const file = new URL(request.url, 'http://x').pathname.replace(/^\/+/, '') || 'index.html';
-  try {
-    const body = await readFile(join(site, file.replace(/\.\./g, '')));
-    response.writeHead(200, { 'Content-Type': types[extname(file)] }).end(body);
-  } catch {
-    response.writeHead(404).end();
-  }
-});
-await new Promise((done) => server.listen(0, '127.0.0.1', done));
-const address = `http://127.0.0.1:${server.address().port}/`;
-const browser =
-  browserName === 'firefox'
-    ? await puppeteer.launch({
-        browser: 'firefox',
-        executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
-      })
-    : await puppeteer.launch({
-        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-        args: [
-          '--no-sandbox',
-          '--disable-gpu',
-          '--no-first-run',
-          '--disable-sync',
-          '--disable-background-networking',
-          '--disable-component-update',
-        ],
-      });
+const { server, address } = await serve((request, response) =>
+  sendFile(response, fileIn(site, request.url)),
+);
+const browser = await launch(browserName);
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const listed = (times) =>
@@ -113,7 +79,10 @@ for (const [name, url, viewport] of [
 }
 
 let siteSize = 0;
-for (const file of await readdir(site)) siteSize += (await stat(join(site, file))).size;
+// Every file of the site, in every folder.
+for (const entry of await readdir(site, { recursive: true, withFileTypes: true })) {
+  if (entry.isFile()) siteSize += (await stat(join(entry.path, entry.name))).size;
+}
 console.log(
   `${browserName}: sizes: site ${siteSize} bytes, bch.html ` +
     `${(await stat(join(build, 'bch.html'))).size} bytes`,

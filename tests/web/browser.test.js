@@ -9,27 +9,17 @@
 // console. (Times and sizes are measured by bench/web_figures.mjs, not here.)
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
-import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
-import { extname, join, normalize, resolve } from 'node:path';
+import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { after, before, test } from 'node:test';
-import puppeteer from 'puppeteer-core';
+import { fileIn, launch, sendFile, serve } from './harness.js';
 import { runProgram } from '../../web/program/engine.js';
 
 const site = process.env.BCH_SITE;
 const onePage = pathToFileURL(resolve(process.env.BCH_PAGE)).href;
 const browserName = process.env.BCH_BROWSER || 'chromium';
 const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
-const types = {
-  '.html': 'text/html',
-  '.js': 'text/javascript',
-  '.css': 'text/css',
-  '.wasm': 'application/wasm',
-  '.webmanifest': 'application/manifest+json',
-  '.svg': 'image/svg+xml',
-  '.png': 'image/png',
-};
 const desktop = { width: 1366, height: 768 };
 const phone = { width: 390, height: 844, isMobile: true, hasTouch: true };
 const code = '1000000000000000000001110110100'; // the code vector of 1 (or of "10 01")
@@ -43,34 +33,12 @@ let address;
 let holdProgram = null; // while set, the server keeps bch.wasm back until it resolves
 
 before(async () => {
-  server = createServer(async (request, response) => {
-    const path = normalize(new URL(request.url, 'http://x').pathname).replace(/^\/+/, '');
-    const file = path || 'index.html';
-    if (file === 'bch.wasm' && holdProgram) await holdProgram;
-    try {
-      const body = await readFile(join(site, file));
-      response.writeHead(200, { 'Content-Type': types[extname(file)] });
-      response.end(body);
-    } catch {
-      response.writeHead(404).end();
-    }
-  });
-  await new Promise((done) => server.listen(0, '127.0.0.1', done));
-  address = `http://127.0.0.1:${server.address().port}/`;
-  browser =
-    browserName === 'firefox'
-      ? await puppeteer.launch({ browser: 'firefox', executablePath: process.env.FIREFOX })
-      : await puppeteer.launch({
-          executablePath: process.env.CHROMIUM || 'chromium',
-          args: [
-            '--no-sandbox',
-            '--disable-gpu',
-            '--no-first-run',
-            '--disable-sync',
-            '--disable-background-networking',
-            '--disable-component-update',
-          ],
-        });
+  ({ server, address } = await serve(async (request, response) => {
+    const file = fileIn(site, request.url);
+    if (file === join(site, 'bch.wasm') && holdProgram) await holdProgram;
+    await sendFile(response, file);
+  }));
+  browser = await launch(browserName);
 });
 after(async () => {
   await browser?.close();
@@ -86,9 +54,7 @@ async function newPage(scheme) {
     await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
     return page;
   }
-  darkBrowser ??= await puppeteer.launch({
-    browser: 'firefox',
-    executablePath: process.env.FIREFOX,
+  darkBrowser ??= await launch('firefox', {
     extraPrefsFirefox: { 'layout.css.prefers-color-scheme.content-override': 0 },
   });
   return darkBrowser.newPage();

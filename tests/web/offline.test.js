@@ -8,26 +8,16 @@
 import assert from 'node:assert/strict';
 import { execFile } from 'node:child_process';
 import { cp, mkdtemp, readFile, readdir, rm, writeFile } from 'node:fs/promises';
-import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
-import { extname, join, normalize, resolve } from 'node:path';
+import { join, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { promisify } from 'node:util';
 import { after, before, test } from 'node:test';
-import puppeteer from 'puppeteer-core';
+import { TYPES, fileIn, launch, sendFile, serve } from './harness.js';
 
 const site = resolve(process.env.BCH_SITE);
 const onePage = resolve(process.env.BCH_PAGE);
 const sources = fileURLToPath(new URL('../..', import.meta.url));
-const types = {
-  '.html': 'text/html',
-  '.js': 'text/javascript',
-  '.css': 'text/css',
-  '.wasm': 'application/wasm',
-  '.webmanifest': 'application/manifest+json',
-  '.svg': 'image/svg+xml',
-  '.png': 'image/png',
-};
 const banner =
   `${'-'.repeat(18)} Kod BCH ${'-'.repeat(18)}\n${' '.repeat(48)}${'_'.repeat(21)}\n` +
   "Podaj ciag do wyslania (21 znakow '0' lub '1'): ";
@@ -48,34 +38,18 @@ let browser;
 let address;
 
 before(async () => {
-  server = createServer(async (request, response) => {
+  ({ server, address } = await serve(async (request, response) => {
     if (down) {
       request.socket.destroy();
       return;
     }
-    const path = normalize(new URL(request.url, 'http://x').pathname).replace(/^\/+/, '');
-    const file = path || 'index.html';
-    try {
-      const body = course[file] ?? (await readFile(join(root, file)));
-      response.writeHead(200, { 'Content-Type': types[extname(file)] });
-      response.end(body);
-    } catch {
-      response.writeHead(404).end();
-    }
-  });
-  await new Promise((done) => server.listen(0, '127.0.0.1', done));
-  address = `http://127.0.0.1:${server.address().port}/`;
-  browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || 'chromium',
-    args: [
-      '--no-sandbox',
-      '--disable-gpu',
-      '--no-first-run',
-      '--disable-sync',
-      '--disable-background-networking',
-      '--disable-component-update',
-    ],
-  });
+    const file = fileIn(root, request.url);
+    const name = file.slice(root.length + 1);
+    if (name in course)
+      response.writeHead(200, { 'Content-Type': TYPES['.html'] }).end(course[name]);
+    else await sendFile(response, file);
+  }));
+  browser = await launch('chromium');
 });
 after(async () => {
   await browser?.close();

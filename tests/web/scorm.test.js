@@ -11,12 +11,10 @@
 //     standalone and keeps its progress in the browser.
 // First, in Node, web/practice/lms.js's search for the API over windows made of plain objects.
 import assert from 'node:assert/strict';
-import { readFile } from 'node:fs/promises';
-import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
-import { extname, join, normalize } from 'node:path';
+import { normalize } from 'node:path';
 import { after, before, test } from 'node:test';
-import puppeteer from 'puppeteer-core';
+import { TYPES, fileIn, launch as launchBrowser, sendFile, serve } from './harness.js';
 import { findApi } from '../../web/practice/lms.js';
 import {
   decodeProgress,
@@ -28,7 +26,6 @@ import {
 
 const unpacked = process.env.BCH_SCORM;
 const scormAgain = createRequire(import.meta.url).resolve('scorm-again/scorm12');
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.xml': 'application/xml' };
 
 // --- The search, in Node ------------------------------------------------------------------
 
@@ -133,49 +130,26 @@ let lms; // the LMS page's address
 let foreign; // the same files from another origin (another port)
 
 before(async () => {
-  const serve = async (request, response) => {
+  const respond = async (request, response) => {
     const path = normalize(new URL(request.url, 'http://x').pathname);
-    let file = null;
     if (path === '/lms.html') {
-      response.writeHead(200, { 'Content-Type': types['.html'] }).end(LMS_PAGE);
+      response.writeHead(200, { 'Content-Type': TYPES['.html'] }).end(LMS_PAGE);
       return;
     }
+    let file = null;
     if (path === '/scorm-again/scorm12.js') file = scormAgain;
-    else if (path.startsWith('/course/')) file = join(unpacked, path.slice('/course/'.length));
-    try {
-      const body = await readFile(file);
-      // The LMS page reads the manifest from the foreign origin too.
-      response
-        .writeHead(200, {
-          'Content-Type': types[extname(file)],
-          'Access-Control-Allow-Origin': '*',
-        })
-        .end(body);
-    } catch {
-      response.writeHead(404).end();
-    }
+    else if (path.startsWith('/course/')) file = fileIn(unpacked, path.slice('/course'.length));
+    // The LMS page reads the manifest from the foreign origin too.
+    if (file) await sendFile(response, file, { 'Access-Control-Allow-Origin': '*' });
+    else response.writeHead(404).end();
   };
-  for (let i = 0; i < 2; i += 1) {
-    const server = createServer(serve);
-    await new Promise((done) => server.listen(0, '127.0.0.1', done));
-    servers.push(server);
-  }
-  [lms, foreign] = servers.map((server) => `http://127.0.0.1:${server.address().port}/`);
-  browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || 'chromium',
-    args: [
-      '--no-sandbox',
-      '--disable-gpu',
-      '--no-first-run',
-      '--disable-sync',
-      '--disable-background-networking',
-      '--disable-component-update',
-    ],
-  });
+  for (let i = 0; i < 2; i += 1) servers.push(await serve(respond));
+  [lms, foreign] = servers.map(({ address }) => address);
+  browser = await launchBrowser('chromium');
 });
 after(async () => {
   await browser?.close();
-  for (const server of servers) server.close();
+  for (const { server } of servers) server.close();
 });
 
 // Opens the LMS page in a fresh browser context (storage of its own) and waits for the
