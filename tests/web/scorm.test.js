@@ -4,12 +4,17 @@
 // Scorm12API as window.API with the manifest's mastery score and what it kept of an earlier
 // session, and opens the manifest's launch page in a frame. In chromium:
 //   - exercises solved (two typed in the frame's terminal, the others through exercise links)
-//     until passed: the status, the score, the suspend_data and the calls, in order;
-//   - a new session with the suspend_data kept resumes the progress; one with damaged
-//     suspend_data starts afresh with a message, and the grade given stands;
+//     and one missed, until passed: the status, the score, the suspend_data, one objective per
+//     exercise and one interaction per verdict in the committed data, and the calls, in order,
+//     every one answered "true" with LMSGetLastError "0" and every value one SCORM 1.2 allows;
+//   - a new session with the data kept resumes the progress and writes no objective twice,
+//     whether it finds all of them or some; one with damaged suspend_data starts afresh with a
+//     message, and the grade given stands;
 //   - an API that refuses LMSInitialize, and one in a frame of another origin: the page runs
-//     standalone and keeps its progress in the browser.
-// First, in Node, web/practice/lms.js's search for the API over windows made of plain objects.
+//     standalone and keeps its progress in the browser; one that refuses or throws at every
+//     LMSSetValue: the page runs in the course and judges the exercises.
+// First, in Node, web/practice/lms.js's search for the API over windows made of plain objects,
+// and the values of web/practice/lms_report.js against SCORM 1.2's forms.
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
@@ -17,7 +22,18 @@ import { createRequire } from 'node:module';
 import { extname, join, normalize } from 'node:path';
 import { after, before, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
+import { EXERCISES } from '../../web/practice/exercises.js';
 import { findApi } from '../../web/practice/lms.js';
+import {
+  MOST_INTERACTIONS,
+  clockTime,
+  createReport,
+  cut,
+  identifier,
+  interactionValues,
+  objectiveValues,
+  timeSpan,
+} from '../../web/practice/lms_report.js';
 import {
   decodeProgress,
   emptyProgress,
@@ -80,6 +96,197 @@ test('the API search: the window, its parents, then the opener and its parents',
     },
   });
   assert.equal(found(closed), null);
+});
+
+// --- SCORM 1.2's forms, as its data model states them (stricter than scorm-again) ------------
+
+const VOCABULARY = {
+  identifier: /^[A-Za-z0-9_-]{1,255}$/, // CMIIdentifier: no spaces, no '.'
+  timeSpan: /^\d{2,4}:\d{2}:\d{2}(\.\d{1,2})?$/, // CMITimespan
+  time: /^([01]\d|2[0-3]):[0-5]\d:[0-5]\d$/, // CMITime
+  decimal: /^\d{1,3}$/, // a score, 0 to 100
+  status: /^(passed|completed|failed|incomplete|browsed|not attempted)$/,
+  type: /^(true-false|choice|fill-in|matching|performance|sequencing|likert|numeric)$/,
+  result: /^(correct|wrong)$/,
+  exit: /^(time-out|suspend|logout|)$/,
+};
+// The form each element the page sets must have; a value that is none of them is a failure.
+const FORMS = [
+  [/^cmi\.(objectives|interactions)\.\d+\.id$/, VOCABULARY.identifier],
+  [/^cmi\.objectives\.\d+\.status$|^cmi\.core\.lesson_status$/, VOCABULARY.status],
+  [/^cmi\.(objectives\.\d+|core)\.score\.(raw|min|max)$/, VOCABULARY.decimal],
+  [/^cmi\.interactions\.\d+\.type$/, VOCABULARY.type],
+  [/^cmi\.interactions\.\d+\.result$/, VOCABULARY.result],
+  [/^cmi\.interactions\.\d+\.latency$|^cmi\.core\.session_time$/, VOCABULARY.timeSpan],
+  [/^cmi\.interactions\.\d+\.time$/, VOCABULARY.time],
+  [/^cmi\.interactions\.\d+\.student_response$/, /^[^]{0,255}$/u],
+  [/^cmi\.suspend_data$/, /^[^]{0,4096}$/u],
+  [/^cmi\.core\.exit$/, VOCABULARY.exit],
+];
+function assertLegal(element, value) {
+  const form = FORMS.find(([name]) => name.test(element));
+  assert.ok(form, `${element} is no element the page sets`);
+  assert.match(value, form[1], element);
+}
+
+test('the values told of objectives and attempts: each in the form SCORM 1.2 allows', () => {
+  for (const [text, expected] of [
+    ['trap-7', 'trap-7'],
+    ['read-4242', 'read-4242'],
+    ['two.corrected x', 'two_corrected_x'],
+    ['', '_'],
+    ['ż'.repeat(300), '_'.repeat(255)],
+  ]) {
+    assert.equal(identifier(text), expected, text);
+  }
+  for (const [seconds, expected] of [
+    [0, '00:00:00.00'],
+    [1.234, '00:00:01.23'],
+    [59.999, '00:01:00.00'],
+    [3599.996, '01:00:00.00'],
+    [3723.5, '01:02:03.50'],
+    [-2, '00:00:00.00'],
+    [Number.NaN, '00:00:00.00'],
+    [36000000, '9999:59:59.99'],
+  ]) {
+    assert.equal(timeSpan(seconds), expected, String(seconds));
+  }
+  assert.equal(clockTime(new Date(2026, 0, 2, 9, 5, 7, 990)), '09:05:07');
+  assert.equal(clockTime(new Date(2026, 0, 2, 23, 59, 59)), '23:59:59');
+  assert.equal(cut('x'.repeat(300)).length, 255);
+  assert.equal(Array.from(cut('😀'.repeat(300))).length, 255, 'a character is never cut in two');
+  assert.equal(cut('0, 3, 17'), '0, 3, 17');
+
+  // Every value of a table of attempts, and of every objective, in its form.
+  const started = new Date(2026, 0, 2, 23, 59, 58).getTime();
+  const attempts = [
+    ['trap-7', 'performance', 'v2:t=trap-7;s=101n', 'solved', 1250, 'correct'],
+    ['read-4242', 'fill-in', '3, 17 i 0', 'missed', 0, 'wrong'],
+    ['predict', 'performance', `v2:t=predict;s=${'n'.repeat(400)}`, 'missed', 4e9, 'wrong'],
+    ['two-beyond', 'performance', '', 'solved', 61999, 'correct'],
+  ];
+  for (const [name, type, response, result, latency, expected] of attempts) {
+    const values = interactionValues(7, {
+      name,
+      type,
+      response,
+      result,
+      startedAt: started,
+      at: started + latency,
+    });
+    assert.deepEqual(
+      values.map(([element]) => element.replace('cmi.interactions.7.', '')),
+      ['id', 'type', 'student_response', 'result', 'latency', 'time'],
+    );
+    for (const [element, value] of values) assertLegal(element, value);
+    assert.equal(values[0][1], name);
+    assert.equal(values[1][1], type);
+    assert.equal(values[2][1], cut(response));
+    assert.equal(values[3][1], expected);
+  }
+  for (const { id } of EXERCISES) {
+    for (const solved of [false, true]) {
+      for (const [element, value] of objectiveValues(3, id, solved)) assertLegal(element, value);
+    }
+  }
+});
+
+// A platform made of a table: what it answers, and every call it takes.
+function platform(held = {}, refuse = () => false) {
+  const data = { ...held };
+  const calls = [];
+  const call = (name, element, value) => {
+    calls.push([name, element, value].filter((part) => part !== undefined));
+    if (name === 'LMSGetValue') return element in data ? String(data[element]) : '';
+    if (refuse(element)) return 'false';
+    data[element] = value;
+    // An entry's id at the count adds the entry.
+    const [, list, index] = /^(cmi\.\w+)\.(\d+)\.id$/.exec(element) ?? [];
+    if (list && Number(index) === Number(data[`${list}._count`])) data[`${list}._count`] += 1;
+    return 'true';
+  };
+  return { data, calls, call };
+}
+const objectiveIds = (data) =>
+  Object.entries(data)
+    .filter(([element]) => /^cmi\.objectives\.\d+\.id$/.test(element))
+    .map(([, id]) => id);
+
+test('the report: objectives found by id and never written twice, at most so many attempts', () => {
+  const ids = EXERCISES.map(({ id }) => id);
+  // The first launch: every objective, in the order of the list, the solved ones passed.
+  const first = platform({ 'cmi.objectives._count': 0, 'cmi.interactions._count': 0 });
+  const report = createReport(first.call, [ids[1]]);
+  assert.ok(report.wrote);
+  assert.deepEqual(objectiveIds(first.data), ids);
+  assert.equal(first.data['cmi.objectives.1.status'], 'passed');
+  assert.equal(first.data['cmi.objectives.0.status'], 'incomplete');
+  assert.ok(report.solved([ids[0], ids[1]]), 'the first newly solved');
+  assert.equal(first.data['cmi.objectives.0.score.raw'], '100');
+  assert.equal(report.solved([ids[0]]), false, 'solved already: nothing set');
+  // A later launch that finds some of them (kept out of order, one twice): the rest are added
+  // after them, none twice, and one solved since catches up.
+  const held = {
+    'cmi.objectives._count': 3,
+    'cmi.objectives.0.id': ids[2],
+    'cmi.objectives.1.id': ids[0],
+    'cmi.objectives.1.status': 'incomplete',
+    'cmi.objectives.2.id': ids[2],
+    'cmi.interactions._count': 5,
+  };
+  const later = platform(held);
+  createReport(later.call, [ids[0]]);
+  assert.deepEqual(objectiveIds(later.data).sort(), [...ids, ids[2]].sort());
+  assert.equal(later.data['cmi.objectives.1.status'], 'passed');
+  assert.ok(
+    !later.calls.some(
+      ([name, element]) => name === 'LMSSetValue' && /^cmi\.objectives\.[0-2]\.id$/.test(element),
+    ),
+  );
+  // Every one found: nothing is set at all.
+  const all = platform(first.data);
+  assert.equal(createReport(all.call, [ids[0], ids[1]]).wrote, false);
+  assert.deepEqual(
+    all.calls.filter(([name]) => name === 'LMSSetValue'),
+    [],
+  );
+  // Attempts: after those held, at most MOST_INTERACTIONS in a launch.
+  const attempt = {
+    name: 'trap-3',
+    type: 'performance',
+    response: '',
+    result: 'missed',
+    startedAt: 0,
+    at: 0,
+  };
+  const many = createReport(later.call);
+  let told = 0;
+  while (many.attempted(attempt)) told += 1;
+  assert.equal(told, MOST_INTERACTIONS);
+  assert.equal(later.data['cmi.interactions.5.id'], 'trap-3');
+  assert.equal(later.data[`cmi.interactions.${4 + MOST_INTERACTIONS}.id`], 'trap-3');
+  assert.ok(!(`cmi.interactions.${5 + MOST_INTERACTIONS}.id` in later.data));
+  // A platform that cannot say how many it holds is told of neither; one that refuses every
+  // value holds no more entries than before, and the report says it set nothing.
+  const silent = platform({});
+  const mute = createReport(silent.call, ids);
+  assert.equal(mute.wrote, false);
+  assert.equal(mute.attempted(attempt), false);
+  assert.deepEqual(
+    silent.calls.filter(([name]) => name === 'LMSSetValue'),
+    [],
+  );
+  const refusing = platform(
+    { 'cmi.objectives._count': 0, 'cmi.interactions._count': 0 },
+    () => true,
+  );
+  const refused = createReport(refusing.call, ids);
+  assert.equal(refused.attempted(attempt), false);
+  assert.deepEqual(
+    refusing.calls.filter(([name]) => name === 'LMSSetValue').length,
+    2,
+    'one id each',
+  );
 });
 
 // --- The LMS page ---------------------------------------------------------------------------
