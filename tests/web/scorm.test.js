@@ -324,9 +324,27 @@ const LMS_PAGE = `<!doctype html>
       const code = String(api.lastErrorCode); // of this call: a value refused shows here
       window.calls.push([name, element, value, code === '0' ? undefined : \`error \${code}\`]
         .filter((part) => part !== undefined));
+      if (name === 'LMSCommit') window.committed = JSON.parse(JSON.stringify(api.cmi));
     });
   }
-  window.API = api;
+  // The API the page finds: scorm-again's, each call's answer and LMSGetLastError after it
+  // kept in window.answers; ?mode=refusing-values and throwing-values refuse every LMSSetValue.
+  window.answers = [];
+  const mode = query.get('mode');
+  const platform = { cmi: api.cmi };
+  for (const name of ['LMSInitialize', 'LMSFinish', 'LMSGetValue', 'LMSSetValue', 'LMSCommit',
+    'LMSGetLastError', 'LMSGetErrorString', 'LMSGetDiagnostic']) {
+    platform[name] = (...values) => {
+      if (name === 'LMSSetValue' && mode === 'refusing-values') return 'false';
+      if (name === 'LMSSetValue' && mode === 'throwing-values') throw new Error('refused');
+      const answer = api[name](...values);
+      if (!/^LMSGet(LastError|ErrorString|Diagnostic)$/.test(name)) {
+        window.answers.push([name, values[0], String(answer), String(api.LMSGetLastError())]);
+      }
+      return answer;
+    };
+  }
+  window.API = platform;
   window.mastery = mastery;
   document.getElementById('sco').src = course + resource.getAttribute('href') +
     (query.get('fragment') || '');
@@ -415,7 +433,18 @@ async function launch({ kept = null, mode = null, fragment = '', course = null }
       element,
     );
   const solved = () => frame.$eval('#exercises', (element) => element.dataset.solved);
-  const calls = () => page.evaluate(() => window.calls);
+  // The calls, each value checked against SCORM 1.2's form for its element; the latency and
+  // the time of an interaction, which the clock decides, then read LATENCY and TIME.
+  const calls = async () =>
+    (await page.evaluate(() => window.calls)).map((call) => {
+      const [name, element, value] = call;
+      if (name !== 'LMSSetValue' || call.length > 3) return call;
+      assertLegal(element, value);
+      if (/\.latency$/.test(element)) return [name, element, 'LATENCY'];
+      return /^cmi\.interactions\.\d+\.time$/.test(element) ? [name, element, 'TIME'] : call;
+    });
+  const answers = () => page.evaluate(() => window.answers);
+  const committed = () => page.evaluate(() => window.committed);
   // An exercise link followed in the frame: its session replayed, judged, and solved.
   const follow = async (link, id) => {
     await frame.evaluate((hash) => {
@@ -427,7 +456,14 @@ async function launch({ kept = null, mode = null, fragment = '', course = null }
       id,
     );
   };
-  return { context, page, frame, errors, cmi, solved, calls, follow };
+  // A link whose run misses its exercise.
+  const miss = async (link) => {
+    await frame.evaluate((hash) => {
+      location.hash = hash;
+    }, link);
+    await frame.waitForSelector('#exercises section[data-verdict="missed"]');
+  };
+  return { context, page, frame, errors, cmi, solved, calls, answers, committed, follow, miss };
 }
 
 // Sessions that solve an exercise, as an exercise link carries them (web/program/address.js): each line
@@ -454,40 +490,115 @@ const saved = (progress, status) => {
     ['LMSSetValue', 'cmi.core.score.max', String(max)],
     ['LMSSetValue', 'cmi.core.score.raw', String(raw)],
     ['LMSSetValue', 'cmi.core.lesson_status', status],
-    ['LMSCommit'],
   ];
 };
+// An objective newly passed, and an interaction (its latency and time as calls() shows them).
+const objectivePassed = (id) => {
+  const index = EXERCISES.findIndex((exercise) => exercise.id === id);
+  return [
+    ['LMSSetValue', `cmi.objectives.${index}.status`, 'passed'],
+    ['LMSSetValue', `cmi.objectives.${index}.score.raw`, '100'],
+  ];
+};
+const told = (index, name, response, result) =>
+  interactionValues(index, { name, type: 'performance', response, result, startedAt: 0, at: 0 })
+    .map(([element, value]) => ['LMSSetValue', element, value])
+    .map((call) => (/\.latency$/.test(call[1]) ? [...call.slice(0, 2), 'LATENCY'] : call))
+    .map((call) => (/\.time$/.test(call[1]) ? [...call.slice(0, 2), 'TIME'] : call));
+// What a launch reads before anything is set: the status, the mastery score, the score, the
+// progress, and the objectives (`held` of them, each id and status) and interactions held.
+const opening = (held) => [
+  ['LMSInitialize'],
+  ['LMSGetValue', 'cmi.core.lesson_status'],
+  ['LMSGetValue', 'cmi.student_data.mastery_score'],
+  ['LMSGetValue', 'cmi.core.score.raw'],
+  ['LMSGetValue', 'cmi.suspend_data'],
+  ['LMSGetValue', 'cmi.objectives._count'],
+  ...Array.from({ length: held }, (_, n) => [
+    ['LMSGetValue', `cmi.objectives.${n}.id`],
+    ['LMSGetValue', `cmi.objectives.${n}.status`],
+  ]).flat(),
+];
+// Every call answered "true" (or the value asked), and LMSGetLastError "0" after each.
+const allTaken = async (answers) => {
+  const list = await answers();
+  assert.ok(list.length > 10);
+  for (const [name, element, answer, error] of list) {
+    assert.equal(error, '0', `${name} ${element ?? ''}: error ${error}`);
+    if (name !== 'LMSGetValue') assert.equal(answer, 'true', `${name} ${element ?? ''}`);
+  }
+};
+const sessionOf = (typed) => `s=${typed}`;
+
+// The committed data after two exercises solved and one missed: one objective per exercise,
+// the two passed; three interactions, what was typed in each.
+function assertReported(data, missed) {
+  assert.deepEqual(
+    Object.values(data.objectives).map(({ id, status, score: { raw } }) => [id, status, raw]),
+    EXERCISES.map(({ id }) => {
+      const passed = ['two-parity', 'three-parity'].includes(id);
+      return [id, passed ? 'passed' : 'incomplete', passed ? '100' : '0'];
+    }),
+  );
+  assert.deepEqual(
+    Object.values(data.interactions).map(({ id, type, result, student_response: typed }) => [
+      id,
+      type,
+      result,
+      typed,
+    ]),
+    [
+      ['two-parity', 'performance', 'correct', `v2:t=two-parity;s=${word}n${at(21, 30)}n`],
+      ['three-parity', 'performance', 'correct', `v2:t=three-parity;s=${word}n${at(21, 22, 23)}n`],
+      ['two-beyond', 'performance', 'wrong', missed],
+    ],
+  );
+}
 
 let kept = null; // what the platform kept when the first session ended
 
 test('under scorm-again: exercises solved until passed, the score, every call in order', async (t) => {
   const course = await launch();
-  const { page, frame, errors, cmi, solved, calls, follow } = course;
+  const { page, frame, errors, cmi, solved, calls, answers, committed, follow, miss } = course;
   const mastery = Number(await page.evaluate(() => window.mastery));
   assert.equal(await solved(), '');
+  // The first launch: one objective per exercise, in the order of the list.
   assert.deepEqual(await calls(), [
-    ['LMSInitialize'],
-    ['LMSGetValue', 'cmi.core.lesson_status'],
-    ['LMSGetValue', 'cmi.student_data.mastery_score'],
-    ['LMSGetValue', 'cmi.core.score.raw'],
+    ...opening(0),
+    ...EXERCISES.flatMap(({ id }, n) =>
+      objectiveValues(n, id, false).map(([element, value]) => ['LMSSetValue', element, value]),
+    ),
+    ['LMSGetValue', 'cmi.interactions._count'],
     ['LMSSetValue', 'cmi.core.lesson_status', 'incomplete'],
     ['LMSCommit'],
-    ['LMSGetValue', 'cmi.suspend_data'],
   ]);
   let expected = await calls();
+  const opened = expected.length;
   let progress = emptyProgress();
-  const check = async (id) => {
+  let interactions = 0;
+  // What was typed, as the page's address keeps it (the Enters the program took): the response
+  // a teacher reads, and pastes after "bch.html#" to see the run.
+  const address = () => frame.evaluate(() => location.hash.slice(1));
+  const check = async (id, name, response) => {
+    assert.equal(await address(), response);
     progress = solve(progress, id);
     const status = score(progress).raw >= mastery ? 'passed' : 'incomplete';
-    expected = [...expected, ...saved(progress, status)];
+    expected = [
+      ...expected,
+      ...told(interactions, name, response, 'solved'),
+      ...saved(progress, status),
+      ...objectivePassed(id),
+      ['LMSCommit'],
+    ];
+    interactions += 1;
     assert.deepEqual(await calls(), expected, `after ${id}`);
     assert.equal(await cmi('cmi.core.lesson_status'), status);
     assert.equal(await cmi('cmi.suspend_data'), encodeProgress(progress));
   };
 
-  // Two answers typed in the frame's terminal, the exercise chosen in the list first. The time
-  // from Enter to the verdict is the hand-over the page measures (the verdict is drawn with the
-  // run's screen).
+  // Two answers typed in the frame's terminal, the exercise chosen in the list first (the run
+  // shown then is judged, but is no attempt of it). The time from Enter to the verdict is the
+  // hand-over the page measures (the verdict is drawn with the run's screen).
   const typedTimes = [];
   for (const [id, pattern] of [
     ['two-parity', at(21, 30)],
@@ -515,32 +626,49 @@ test('under scorm-again: exercises solved until passed, the score, every call in
     typedTimes.push(
       await frame.evaluate(() => performance.getEntriesByName('bch-handover').at(-1).duration),
     );
-    await check(id);
+    await check(id, id, `v2:t=${id};${sessionOf(`${word}n${pattern}n`)}`);
   }
   t.diagnostic(
     `typed answer to verdict: ${typedTimes.map((ms) => `${ms.toFixed(1)} ms`).join(', ')}`,
   );
 
+  // One missed: its interaction alone, committed at once.
+  const missed = `v2:t=two-beyond;${sessionOf(`${word}n${at(17, 19)}${'n'.repeat(6)}`)}`;
+  await miss(`#${missed}`);
+  await page.waitForFunction((n) => window.calls.length >= n, {}, expected.length + 7);
+  expected = [...expected, ...told(interactions, 'two-beyond', missed, 'missed'), ['LMSCommit']];
+  interactions += 1;
+  assert.deepEqual(await calls(), expected, 'after a miss');
+  assertReported(await committed(), missed);
+
   for (const [id, name, handOvers] of LINKS) {
     await follow(`#v2:t=${name};s=${handOvers}`, id);
-    await check(id);
+    await check(id, name, await address());
   }
   assert.ok(score(progress).raw >= mastery && (await cmi('cmi.core.lesson_status')) === 'passed');
   assert.equal(await cmi('cmi.core.score.raw'), String(score(progress).raw));
   // The page lists them in the order of the list, whatever the order of solving.
   assert.deepEqual((await solved()).split(' '), decodeProgress(encodeProgress(progress)).solved);
+  await allTaken(answers);
 
   // Leaving (the platform closes the frame): the time spent, "suspend" and LMSFinish.
   await page.evaluate(() => {
     document.getElementById('sco').src = 'about:blank';
   });
   await page.waitForFunction(() => window.calls.at(-1)[0] === 'LMSFinish');
-  const ending = (await calls()).slice(expected.length);
+  const all = await calls();
+  const ending = all.slice(expected.length);
   assert.equal(ending.length, 3);
   assert.deepEqual(ending[0].slice(0, 2), ['LMSSetValue', 'cmi.core.session_time']);
-  assert.match(ending[0][2], /^\d{2,4}:\d{2}:\d{2}\.\d{2}$/);
   assert.deepEqual(ending.slice(1), [['LMSSetValue', 'cmi.core.exit', 'suspend'], ['LMSFinish']]);
-  t.diagnostic(`calls: ${(await calls()).map((call) => call.join(' ')).join(' | ')}`);
+  const solvedCount = progress.solved.length;
+  t.diagnostic(
+    `LMS calls: ${opened} at the launch, ${expected.length - opened} for ${solvedCount} solved ` +
+      `and 1 missed (${told(0, 'x', '', 'missed').length + 1} for the miss, so ` +
+      `${(expected.length - opened - 7) / solvedCount} a solved exercise), ${ending.length} on leaving`,
+  );
+  t.diagnostic(`calls: ${all.map((call) => call.join(' ')).join(' | ')}`);
+  const final = await committed();
   kept = {
     suspend_data: await cmi('cmi.suspend_data'),
     core: {
@@ -548,26 +676,84 @@ test('under scorm-again: exercises solved until passed, the score, every call in
       entry: 'resume',
       score: { raw: await cmi('cmi.core.score.raw') },
     },
+    objectives: final.objectives,
+    interactions: final.interactions,
   };
+  assert.equal(Object.keys(kept.interactions).length, interactions);
   assert.deepEqual(errors, []);
   await course.context.close();
 });
 
-test('a new session with the suspend_data kept resumes the progress', async () => {
+// What the platform keeps of an entry, without the elements never set (scorm-again takes no
+// empty time back).
+const filled = (entries) =>
+  JSON.parse(JSON.stringify(entries, (key, value) => (value === '' ? undefined : value)));
+
+test('a new session with the data kept resumes the progress and writes no objective twice', async () => {
   assert.ok(kept, 'the first session ran');
-  const { context, cmi, solved, calls, errors } = await launch({ kept });
-  assert.equal(await solved(), kept.suspend_data.split(':')[1].replaceAll('.', ' '));
-  // Passed already: the status stays, and nothing is saved until there is something new.
-  assert.deepEqual(await calls(), [
-    ['LMSInitialize'],
-    ['LMSGetValue', 'cmi.core.lesson_status'],
-    ['LMSGetValue', 'cmi.student_data.mastery_score'],
-    ['LMSGetValue', 'cmi.core.score.raw'],
-    ['LMSGetValue', 'cmi.suspend_data'],
-  ]);
-  assert.equal(await cmi('cmi.core.lesson_status'), 'passed');
-  assert.deepEqual(errors, []);
-  await context.close();
+  const ids = EXERCISES.map(({ id }) => id);
+  const held = Object.keys(kept.interactions).length;
+  // All the objectives found, or the first three (a package of fewer exercises): the others
+  // are added after them, each once.
+  for (const found of [ids.length, 3]) {
+    const objectives = Object.fromEntries(
+      Object.entries(filled(kept.objectives)).filter(([n]) => Number(n) < found),
+    );
+    const { context, page, frame, cmi, solved, calls, answers, committed, errors } = await launch({
+      kept: { ...kept, objectives, interactions: filled(kept.interactions) },
+    });
+    assert.equal(await solved(), kept.suspend_data.split(':')[1].replaceAll('.', ' '));
+    const added = ids
+      .slice(found)
+      .flatMap((id, n) =>
+        objectiveValues(found + n, id, kept.suspend_data.split(':')[1].split('.').includes(id)).map(
+          ([element, value]) => ['LMSSetValue', element, value],
+        ),
+      );
+    // Passed already: the status stays, and nothing is set but what is missing.
+    assert.deepEqual(await calls(), [
+      ...opening(found),
+      ...added,
+      ['LMSGetValue', 'cmi.interactions._count'],
+      ...(added.length > 0 ? [['LMSCommit']] : []),
+    ]);
+    assert.equal(await cmi('cmi.core.lesson_status'), 'passed');
+    // Exercises solved again: their interactions after those held, the objectives as they were.
+    const [, name, handOvers] = LINKS[0];
+    const typed = [];
+    for (const [address, shown] of [
+      [`v2:t=${name};s=${handOvers}`, name],
+      [`v2:t=two-parity;s=${session(word, at(21, 30))}`, 'two-parity'],
+    ]) {
+      await frame.evaluate((hash) => {
+        location.hash = hash;
+      }, `#${address}`);
+      await frame.waitForSelector(
+        `#exercises section[data-exercise="${shown}"][data-verdict="solved"]`,
+      );
+      typed.push([shown, 'correct', await frame.evaluate(() => location.hash.slice(1))]);
+    }
+    await page.waitForFunction(
+      (n) => Object.keys(window.committed?.interactions ?? {}).length >= n,
+      {},
+      held + 2,
+    );
+    const data = await committed();
+    assert.deepEqual(
+      Object.values(data.objectives).map((objective) => objective.id),
+      ids,
+      'each objective once',
+    );
+    assert.deepEqual(
+      Object.values(data.interactions)
+        .slice(held)
+        .map((entry) => [entry.id, entry.result, entry.student_response]),
+      typed,
+    );
+    await allTaken(answers);
+    assert.deepEqual(errors, []);
+    await context.close();
+  }
 });
 
 test('damaged suspend_data: the progress starts afresh with a message, the grade stands', async () => {
@@ -620,6 +806,27 @@ test('an API that refuses LMSInitialize, and one out of reach: the page runs sta
     assert.equal(await cmi('cmi.suspend_data'), '');
     assert.equal(await cmi('cmi.core.lesson_status'), statusBefore);
     assert.deepEqual(errors, []);
+    await context.close();
+  }
+});
+
+test('a platform that refuses every value: the page runs in the course and judges', async () => {
+  for (const mode of ['refusing-values', 'throwing-values']) {
+    const { context, frame, follow, cmi, calls, errors } = await launch({ mode });
+    await follow(`#v2:t=two-parity;s=${session(word, at(21, 30))}`, 'two-parity');
+    const [id, name, handOvers] = LINKS[0];
+    await follow(`#v2:t=${name};s=${handOvers}`, id);
+    // The progress of the launch stands on the page, and none of it went to the browser.
+    assert.equal(await frame.$eval('#exercises .tally', (element) => element.dataset.solved), '2');
+    assert.equal(await frame.evaluate(() => localStorage.getItem('bch.v1.progress')), null);
+    assert.equal(await frame.$eval('#copy-link', (element) => element.hidden), true, mode);
+    assert.deepEqual((await calls()).slice(0, 2), [
+      ['LMSInitialize'],
+      ['LMSGetValue', 'cmi.core.lesson_status'],
+    ]);
+    assert.equal(await cmi('cmi.suspend_data'), '');
+    assert.equal(await cmi('cmi.objectives._count'), 0);
+    assert.deepEqual(errors, [], mode);
     await context.close();
   }
 });
