@@ -38,6 +38,7 @@ import {
   decodeProgress,
   emptyProgress,
   encodeProgress,
+  passMark,
   score,
   solve,
 } from '../../web/practice/progress.js';
@@ -555,6 +556,30 @@ function assertReported(data, missed) {
   );
 }
 
+// An exercise chosen in the list, a new run, and the information word and `pattern` typed in
+// the frame's terminal: solved. The time from the last Enter to the verdict.
+async function typeAnswer({ page, frame }, id, pattern) {
+  const runs = () => frame.evaluate(() => Number(document.body.dataset.runs));
+  const shown = (n) => frame.waitForFunction((k) => Number(document.body.dataset.runs) > k, {}, n);
+  await frame.click(`#exercises li[data-exercise="${id}"] .exercise-choice`);
+  await frame.waitForSelector(`#exercises section[data-exercise="${id}"]`);
+  const before = await runs();
+  await frame.click('#new-run');
+  await shown(before);
+  for (const line of [word, pattern]) {
+    const typed = await runs();
+    await frame.type('#line', line);
+    await page.keyboard.press('Enter');
+    await shown(typed);
+  }
+  assert.equal(
+    await frame.$eval('#exercises section', (element) => element.dataset.verdict),
+    'solved',
+    id,
+  );
+  return frame.evaluate(() => performance.getEntriesByName('bch-handover').at(-1).duration);
+}
+
 let kept = null; // what the platform kept when the first session ended
 
 test('under scorm-again: exercises solved until passed, the score, every call in order', async (t) => {
@@ -604,28 +629,7 @@ test('under scorm-again: exercises solved until passed, the score, every call in
     ['two-parity', at(21, 30)],
     ['three-parity', at(21, 22, 23)],
   ]) {
-    const runs = () => frame.evaluate(() => Number(document.body.dataset.runs));
-    const shown = (n) =>
-      frame.waitForFunction((k) => Number(document.body.dataset.runs) > k, {}, n);
-    await frame.click(`#exercises li[data-exercise="${id}"] .exercise-choice`);
-    await frame.waitForSelector(`#exercises section[data-exercise="${id}"]`);
-    const before = await runs();
-    await frame.click('#new-run');
-    await shown(before);
-    for (const line of [word, pattern]) {
-      const typed = await runs();
-      await frame.type('#line', line);
-      await page.keyboard.press('Enter');
-      await shown(typed);
-    }
-    assert.equal(
-      await frame.$eval('#exercises section', (element) => element.dataset.verdict),
-      'solved',
-      id,
-    );
-    typedTimes.push(
-      await frame.evaluate(() => performance.getEntriesByName('bch-handover').at(-1).duration),
-    );
+    typedTimes.push(await typeAnswer(course, id, pattern));
     await check(id, id, `v2:t=${id};${sessionOf(`${word}n${pattern}n`)}`);
   }
   t.diagnostic(
@@ -650,6 +654,19 @@ test('under scorm-again: exercises solved until passed, the score, every call in
   // The page lists them in the order of the list, whatever the order of solving.
   assert.deepEqual((await solved()).split(' '), decodeProgress(encodeProgress(progress)).solved);
   await allTaken(answers);
+  // In sight: the grade; out of sight, any link out of the graded launch.
+  assert.deepEqual(
+    await frame.evaluate(() => [
+      document.querySelector('#exercises .tally').textContent,
+      document.getElementById('copy-link').hidden,
+      document.querySelector('#terminal .hint').dataset.text,
+    ]),
+    [
+      `(${progress.solved.length} of ${EXERCISES.length} solved; passed (from ${passMark()}))`,
+      true,
+      'terminal.hintCourse',
+    ],
+  );
 
   // Leaving (the platform closes the frame): the time spent, "suspend" and LMSFinish.
   await page.evaluate(() => {
