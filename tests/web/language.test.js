@@ -77,13 +77,13 @@ const KNOWN_SENTENCES = [
     'en',
     'exercises.gradePassed',
     { count: 10, total: 14, passing: 10 },
-    '10 of 14 solved; passed (from 10)',
+    '10 of 14 solved; passed, pass mark 10',
   ],
   [
     'pl',
     'exercises.gradePassed',
     { count: 8, total: 11, passing: 8 },
-    'rozwiązane: 8 z 11; zaliczone (od 8)',
+    'rozwiązane: 8 z 11; zaliczone, próg 8',
   ],
   [
     'pl',

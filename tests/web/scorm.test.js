@@ -662,7 +662,7 @@ test('under scorm-again: exercises solved until passed, the score, every call in
       document.querySelector('#terminal .hint').dataset.text,
     ]),
     [
-      `(${progress.solved.length} of ${EXERCISES.length} solved; passed (from ${passMark()}))`,
+      `(${progress.solved.length} of ${EXERCISES.length} solved; passed, pass mark ${passMark()})`,
       true,
       'terminal.hintCourse',
     ],

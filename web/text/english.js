@@ -549,7 +549,7 @@ export const english = {
 
   // --- The grade and the course (what a teacher's platform is told) -----------------------
   'exercises.grade': '{count} of {total} solved; passed from {passing}',
-  'exercises.gradePassed': '{count} of {total} solved; passed (from {passing})',
+  'exercises.gradePassed': '{count} of {total} solved; passed, pass mark {passing}',
   'terminal.hintCourse':
     'Enter sends the typed line to the program. “End input” (Ctrl-D) sends the ' +
     'line without a line end, and on an empty line ends the input. The course keeps your ' +

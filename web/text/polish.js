@@ -541,7 +541,7 @@ export const polish = {
 
   // --- The grade and the course (what a teacher's platform is told) -----------------------
   'exercises.grade': 'rozwiązane: {count} z {total}; zaliczenie od {passing}',
-  'exercises.gradePassed': 'rozwiązane: {count} z {total}; zaliczone (od {passing})',
+  'exercises.gradePassed': 'rozwiązane: {count} z {total}; zaliczone, próg {passing}',
   'terminal.hintCourse':
     'Enter wysyła wpisany wiersz do programu. „Zakończ dane” (Ctrl-D) wysyła ' +
     'wiersz bez znaku końca wiersza, a na pustym wierszu kończy dane wejściowe. Postęp w ' +
