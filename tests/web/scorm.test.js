@@ -22,7 +22,7 @@ import { createRequire } from 'node:module';
 import { extname, join, normalize } from 'node:path';
 import { after, before, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
-import { EXERCISES } from '../../web/practice/exercises.js';
+import { EXERCISES, readRun } from '../../web/practice/exercises.js';
 import { findApi } from '../../web/practice/lms.js';
 import {
   MOST_INTERACTIONS,
@@ -748,12 +748,31 @@ test('a new session with the data kept resumes the progress and writes no object
       await frame.waitForSelector(
         `#exercises section[data-exercise="${shown}"][data-verdict="solved"]`,
       );
-      typed.push([shown, 'correct', await frame.evaluate(() => location.hash.slice(1))]);
+      typed.push([
+        shown,
+        'performance',
+        'correct',
+        await frame.evaluate(() => location.hash.slice(1)),
+      ]);
     }
+    // An answer typed: "fill-in", the positions as typed; a new run after it is no new try.
+    const { pattern } = readRun(4242);
+    const positions = [...pattern].flatMap((bit, p) => (bit === '1' ? [p] : [])).join(', ');
+    await frame.evaluate(() => {
+      location.hash = '#v2:t=read-4242';
+    });
+    await frame.waitForSelector('#read-positions');
+    await frame.type('#read-positions', positions);
+    await frame.click('.read-answer button[type="submit"]');
+    await frame.waitForSelector('#exercises section[data-verdict="solved"]');
+    typed.push(['read-4242', 'fill-in', 'correct', positions]);
+    const runs = await frame.evaluate(() => Number(document.body.dataset.runs));
+    await frame.click('#new-run');
+    await frame.waitForFunction((k) => Number(document.body.dataset.runs) > k, {}, runs);
     await page.waitForFunction(
       (n) => Object.keys(window.committed?.interactions ?? {}).length >= n,
       {},
-      held + 2,
+      held + 3,
     );
     const data = await committed();
     assert.deepEqual(
@@ -764,7 +783,7 @@ test('a new session with the data kept resumes the progress and writes no object
     assert.deepEqual(
       Object.values(data.interactions)
         .slice(held)
-        .map((entry) => [entry.id, entry.result, entry.student_response]),
+        .map((entry) => [entry.id, entry.type, entry.result, entry.student_response]),
       typed,
     );
     await allTaken(answers);

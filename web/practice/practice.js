@@ -211,7 +211,9 @@ class Practice {
   }
 
   newRun() {
-    this.restart(true);
+    // An answer given stands until the next one (the verdict of "read" is the answer's, not
+    // the run's): a new run is no new attempt there.
+    if (this.answer === null) this.restart(true);
     this.task?.newRun();
   }
 }
