@@ -92,13 +92,21 @@ async function runLines(lines) {
 }
 
 // In a course (a SCORM package launched by a learning platform) the platform keeps the
-// progress (practice/lms.js), else the browser does.
+// progress and is told of every attempt (practice/lms.js), else the browser keeps it.
+const course = courseKeeper();
 const practice = createPractice({
-  keeper: courseKeeper() ?? browserKeeper,
+  keeper: course ?? browserKeeper,
   runLines,
   step: () => terminal.enter(),
   choose: () => keepInAddress(),
+  typed: (exercise) => page.session?.fragment({ exercise }) ?? '',
 });
+// Only the course's own launch is graded: there no link leads out of it, and the hint says
+// that the course keeps the progress.
+if (course) {
+  buttons.copyLink.hidden = true;
+  document.querySelector('#terminal .hint').dataset.text = 'terminal.hintCourse';
+}
 
 // --- The language -----------------------------------------------------------------------
 

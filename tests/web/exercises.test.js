@@ -22,7 +22,10 @@ import {
   ProgressError,
   decodeProgress,
   emptyProgress,
+  PASSING_SCORE,
   encodeProgress,
+  passMark,
+  percentSolved,
   score,
   solve,
 } from '../../web/practice/progress.js';
@@ -239,7 +242,35 @@ test('exercise names in links, and the progress kept', () => {
     solved: ['trap', 'predict'],
     bestPrediction: 6,
   });
-  assert.deepEqual(score(progress), { raw: Math.round(200 / EXERCISES.length), min: 0, max: 100 });
+  assert.deepEqual(score(progress), { raw: percentSolved(2), min: 0, max: 100 });
+  // The score: the nearest whole percent, a half up; the pass mark: the fewest exercises that
+  // reach PASSING_SCORE (70), whatever the length of the list.
+  for (const [count, total, percent] of [
+    [0, 11, 0],
+    [1, 11, 9],
+    [6, 11, 55],
+    [7, 11, 64],
+    [8, 11, 73],
+    [9, 11, 82],
+    [10, 11, 91],
+    [11, 11, 100],
+    [1, 8, 13],
+    [7, 10, 70],
+    [9, 14, 64],
+    [10, 14, 71],
+  ]) {
+    assert.equal(percentSolved(count, total), percent, `${count} of ${total}`);
+  }
+  assert.equal(PASSING_SCORE, 70);
+  for (const [total, mark] of [
+    [11, 8],
+    [10, 7],
+    [14, 10],
+    [1, 1],
+  ]) {
+    assert.equal(passMark(total), mark, `pass mark of ${total}`);
+  }
+  assert.equal(passMark(), passMark(EXERCISES.length));
   for (const text of [
     '',
     'p2:trap:0',

@@ -66,6 +66,25 @@ const range = (n) => [...Array(n).keys()];
 const KNOWN_SENTENCES = [
   ['pl', 'page.title', {}, 'Kod BCH(31,21)'],
   ['en', 'page.title', { codeLength: 15, informationLength: 7 }, 'The BCH(15,7) code'],
+  ['en', 'exercises.grade', { count: 3, total: 11, passing: 8 }, '3 of 11 solved; passed from 8'],
+  [
+    'pl',
+    'exercises.grade',
+    { count: 3, total: 11, passing: 8 },
+    'rozwiązane: 3 z 11; zaliczenie od 8',
+  ],
+  [
+    'en',
+    'exercises.gradePassed',
+    { count: 10, total: 14, passing: 10 },
+    '10 of 14 solved; passed, pass mark 10',
+  ],
+  [
+    'pl',
+    'exercises.gradePassed',
+    { count: 8, total: 11, passing: 8 },
+    'rozwiązane: 8 z 11; zaliczone, próg 8',
+  ],
   [
     'pl',
     'encoding.parts',

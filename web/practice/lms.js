@@ -7,22 +7,30 @@
 //
 // courseKeeper(win = window) -> keeper or null
 //   keeper.load() -> the progress text kept by the platform (cmi.suspend_data), or null
-//   keeper.save(text, progress): stores the text, reports the score (progress.js's score) and
-//     the lesson status, and commits
+//   keeper.save(text, progress): stores the text, reports the score (progress.js's score), the
+//     lesson status and the objectives of the exercises solved, and commits
+//   keeper.attempted({ id, name, type, response, result, startedAt, at }): a judged attempt,
+//     reported as an interaction (lms_report.js) and committed with the next save, or at once
 // findApi(win) -> the platform's API object, or null
 //
 // What the platform is told, in the order it is told (every value a string, as SCORM 1.2 has):
-//   at the start   LMSInitialize(""); the status, the mastery score and the score kept;
-//                  cmi.core.lesson_status "incomplete" unless already "passed", and LMSCommit("")
+//   at the start   LMSInitialize(""); the status, the mastery score, the score and the progress
+//                  kept (cmi.suspend_data); the objectives held and those written where missing,
+//                  and the count of interactions (lms_report.js); cmi.core.lesson_status
+//                  "incomplete" unless already "passed"; LMSCommit("") where anything was set
 //   at a save      cmi.suspend_data, cmi.core.score.min, .max and .raw, cmi.core.lesson_status
-//                  ("passed" from the mastery score on, else "incomplete"), LMSCommit("")
+//                  ("passed" from the mastery score on, else "incomplete"), the objectives of
+//                  exercises newly solved, LMSCommit("")
+//   at a verdict   the interaction's six elements; LMSCommit("") unless a save follows at once
 //   on leaving     cmi.core.session_time, cmi.core.exit "suspend" (the next launch resumes the
 //                  progress), LMSFinish("")
 // The mastery score is the platform's cmi.student_data.mastery_score, which it reads from the
 // package's manifest (adlcp:masteryscore, made from PASSING_SCORE when the package is built),
 // else PASSING_SCORE. A grade once reported is never lowered: progress set aside as damaged
-// starts afresh, but the score and a "passed" already given stand.
-import { PASSING_SCORE, score } from './progress.js';
+// starts afresh, but the score and a "passed" already given stand. A value the platform refuses
+// changes nothing on the page: the exercises are judged and the progress shown as before.
+import { createReport, timeSpan } from './lms_report.js';
+import { PASSING_SCORE, ProgressError, decodeProgress, score } from './progress.js';
 
 // ADL's search climbs at most this many parents before it gives up (a frame may be its own
 // parent, or the chain may not end where a broken page nests frames).
@@ -73,19 +81,21 @@ export function findApi(win) {
   return opener ? searchUp(opener) : null;
 }
 
-// A SCORM 1.2 time span, HHHH:MM:SS.SS, for `seconds`.
-function timeSpan(seconds) {
-  const hours = Math.min(9999, Math.floor(seconds / 3600));
-  const minutes = Math.floor(seconds / 60) % 60;
-  const rest = (seconds % 60).toFixed(2).padStart(5, '0');
-  return `${String(hours).padStart(2, '0')}:${String(minutes).padStart(2, '0')}:${rest}`;
-}
-
 // A score as SCORM 1.2 gives one (CMIDecimal, 0 to 100), or null for "" and anything else.
 function scoreOf(text) {
   if (!/^\d{1,3}(\.\d+)?$/.test(text)) return null;
   const value = Number(text);
   return value <= 100 ? value : null;
+}
+
+// The exercises solved in a progress text, none where it cannot be read.
+function solvedIn(text) {
+  try {
+    return decodeProgress(text).solved;
+  } catch (error) {
+    if (!(error instanceof ProgressError)) throw error;
+    return [];
+  }
 }
 
 export function courseKeeper(win = window) {
@@ -106,11 +116,16 @@ export function courseKeeper(win = window) {
   let passed = call('LMSGetValue', 'cmi.core.lesson_status') === 'passed';
   const mastery = scoreOf(call('LMSGetValue', 'cmi.student_data.mastery_score')) ?? PASSING_SCORE;
   let best = scoreOf(call('LMSGetValue', 'cmi.core.score.raw')) ?? 0;
+  const kept = call('LMSGetValue', 'cmi.suspend_data');
+  const report = createReport(call, kept ? solvedIn(kept) : []);
   let finished = false;
-  if (!passed) {
-    call('LMSSetValue', 'cmi.core.lesson_status', 'incomplete');
+  let unsaved = false; // values set since the last LMSCommit
+  const commit = () => {
+    unsaved = false;
     call('LMSCommit', '');
-  }
+  };
+  if (!passed) call('LMSSetValue', 'cmi.core.lesson_status', 'incomplete');
+  if (!passed || report.wrote) commit();
 
   win.addEventListener('pagehide', () => {
     if (finished) return;
@@ -123,8 +138,7 @@ export function courseKeeper(win = window) {
   return {
     load() {
       if (finished) return null;
-      const text = call('LMSGetValue', 'cmi.suspend_data');
-      return text === '' ? null : text; // null where nothing is kept, or the call failed
+      return kept === '' ? null : kept; // null where nothing is kept, or the call failed
     },
     save(text, progress) {
       if (finished) return; // the session with the platform has ended
@@ -136,7 +150,17 @@ export function courseKeeper(win = window) {
       call('LMSSetValue', 'cmi.core.score.max', String(max));
       call('LMSSetValue', 'cmi.core.score.raw', String(best));
       call('LMSSetValue', 'cmi.core.lesson_status', passed ? 'passed' : 'incomplete');
-      call('LMSCommit', '');
+      report.solved(progress.solved);
+      commit();
+    },
+    // A verdict that solves an exercise is saved in the same turn (practice.js): one commit
+    // then takes both; a miss is committed on its own.
+    attempted(attempt) {
+      if (finished || !report.attempted(attempt)) return;
+      unsaved = true;
+      queueMicrotask(() => {
+        if (unsaved && !finished) commit();
+      });
     },
   };
 }

@@ -3,10 +3,12 @@
 // and, once attempted or solved, the worked solution). It only draws, from a state
 // { say, progress, attempt, verdict, attempted }; practice.js owns the state and the events.
 //
-// drawList(state, notice) -> the panel's summary, a notice (a key, or null) and the list
+// drawList(state, notice) -> the panel's summary (the exercises solved and the pass mark), a
+//   notice (a key, or null) and the list
 // drawCard(state, controls) -> the card of state.attempt, with the task's controls in it
 import { make } from '../teaching/dom.js';
 import { EXERCISES, PREDICTIONS_TO_SOLVE, exerciseName, solution } from './exercises.js';
+import { passMark } from './progress.js';
 
 function listItem({ say, progress, attempt }, { id }) {
   const solved = progress.solved.includes(id);
@@ -30,14 +32,21 @@ function listItem({ say, progress, attempt }, { id }) {
 
 export function drawList(state, notice) {
   const { say, progress } = state;
-  const tally = say('exercises.tally', { count: progress.solved.length, total: EXERCISES.length });
+  // The grade in sight: how many are solved, and from how many the course is passed.
+  const count = progress.solved.length;
+  const passing = passMark();
+  const grade = say(count >= passing ? 'exercises.gradePassed' : 'exercises.grade', {
+    count,
+    total: EXERCISES.length,
+    passing,
+  });
   return [
     make(
       'summary',
       {},
       say('exercises.title'),
       ' ',
-      make('span', { class: 'tally' }, `(${tally})`),
+      make('span', { class: 'tally', 'data-solved': count, 'data-passing': passing }, `(${grade})`),
     ),
     ...(notice ? [make('p', { class: 'notice', role: 'alert' }, say(notice))] : []),
     make('p', { class: 'intro' }, say('exercises.intro')),

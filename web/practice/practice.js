@@ -5,11 +5,15 @@
 // judging (tasks.js). Progress (progress.js) is kept by `keeper`: the browser's storage, or a
 // learning platform's (lms.js).
 //
-// createPractice({ keeper, runLines, step, choose }) -> practice
-//   keeper.load() -> text or null; keeper.save(text, progress): where progress is kept
+// createPractice({ keeper, runLines, step, choose, typed }) -> practice
+//   keeper.load() -> text or null; keeper.save(text, progress): where progress is kept;
+//   keeper.attempted?.({ id, name, type, response, result, startedAt, at }): told of each
+//     judged attempt (a course reports it, lms.js; the browser's keeper has no such hook)
 //   runLines(lines) -> Promise of { steps, lines }: the program's run on those typed lines
 //   step()          Enter in the terminal (a prediction given, the run goes on)
 //   choose(name)    the exercise chosen (its name for the address), or null for none
+//   typed(name)     what was typed in the run shown, as the address carries it with exercise
+//                   `name` ("v2:t=trap-7;s=..."), for the report of an attempt
 //   practice.show(steps, say)    judges the run shown and draws the panel in say's language
 //   practice.open(name)          the exercise a link names (or null); throws ExerciseError
 //   practice.name()              the exercise being attempted, as a link names it, or null
@@ -33,8 +37,8 @@ function loadProgress(keeper) {
 }
 
 class Practice {
-  constructor({ keeper, runLines, step, choose }) {
-    Object.assign(this, { keeper, runLines, step, choose });
+  constructor({ keeper, runLines, step, choose, typed }) {
+    Object.assign(this, { keeper, runLines, step, choose, typed });
     this.panel = document.getElementById('exercises');
     this.question = document.getElementById('predict');
     this.headLine = document.getElementById('exercise-now');
@@ -47,6 +51,12 @@ class Practice {
     this.verdict = 'pending';
     this.attempted = false;
     this.steps = null;
+    // The attempt as reported (report below): since when, the verdict last reported, whether
+    // the learner has acted on it (a run begun or stepped, an answer given), the answer typed.
+    this.startedAt = Date.now();
+    this.reported = null;
+    this.acted = false;
+    this.answer = null;
     this.listen();
   }
 
@@ -63,9 +73,38 @@ class Practice {
     else if (steps) now = judge(attempt.id, attempt.parameter, steps);
     if (now !== 'pending') this.attempted = true;
     this.verdict = now;
+    this.report();
     if (now === 'solved' && !this.progress.solved.includes(attempt.id)) {
       this.keep(solve(this.progress, attempt.id));
     }
+  }
+
+  // Each verdict that a learner's own attempt reaches, once, before the progress it brings is
+  // saved. A run judged only because an exercise was chosen beside it is no attempt of that
+  // exercise; a verdict taken back and reached again is not told twice.
+  report() {
+    const { attempt, verdict, acted } = this;
+    if (!acted || verdict === 'pending' || verdict === this.reported) return;
+    this.reported = verdict;
+    const name = this.name();
+    const fillIn = this.answer !== null;
+    this.keeper.attempted?.({
+      id: attempt.id,
+      name,
+      type: fillIn ? 'fill-in' : 'performance',
+      response: fillIn ? this.answer : this.typed(name),
+      result: verdict,
+      startedAt: this.startedAt,
+      at: Date.now(),
+    });
+  }
+
+  // A new attempt at the exercise: a new run of the program, or the exercise chosen anew.
+  restart(acted) {
+    this.startedAt = Date.now();
+    this.reported = null;
+    this.acted = acted;
+    this.answer = null;
   }
 
   // The exercise attempted and how the last run fared stand in the view's head too, in sight
@@ -115,6 +154,7 @@ class Practice {
     this.attempt = attempt;
     this.verdict = 'pending';
     this.attempted = false;
+    this.restart(false);
     const host = this.host();
     this.task = attempt && createTask(attempt, host);
     if (this.task) this.task.host = host;
@@ -154,11 +194,16 @@ class Practice {
     });
     this.panel.addEventListener('submit', (event) => {
       event.preventDefault();
+      // What a field holds is the learner's answer to the exercise, as a teacher will read it.
+      this.answer = [...new FormData(event.target).values()].join(' ');
+      this.acted = true;
+      this.reported = null;
       this.task?.submit(event.target);
     });
   }
 
   show(steps, say) {
+    if (steps !== this.steps) this.acted = true; // a run begun or stepped: the learner's
     this.steps = steps;
     this.say = say;
     this.judgeNow();
@@ -166,6 +211,9 @@ class Practice {
   }
 
   newRun() {
+    // An answer given stands until the next one (the verdict of "read" is the answer's, not
+    // the run's): a new run is no new attempt there.
+    if (this.answer === null) this.restart(true);
     this.task?.newRun();
   }
 }

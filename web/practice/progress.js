@@ -13,6 +13,9 @@
 // score(progress) -> { raw, min, max }: the share of the exercises solved, in percent, as the
 // platform takes a score; PASSING_SCORE: the score from which the course is passed, which the
 // package's manifest states as its mastery score.
+// percentSolved(count, total) -> the score of `count` exercises of `total` solved: the whole
+//   percent nearest to the share (a half rounded up), so 6 of 11 is 55 and 7 of 11 is 64
+// passMark(total) -> the fewest exercises solved whose score reaches PASSING_SCORE
 import { CatalogueError } from '../text/catalogue_error.js';
 import { EXERCISES } from './exercises.js';
 
@@ -46,8 +49,18 @@ export function decodeProgress(text) {
   return { solved: ids, bestPrediction: Number(best) };
 }
 
+export function percentSolved(count, total = EXERCISES.length) {
+  return Math.round((100 * count) / total);
+}
+
 export function score({ solved }) {
-  return { raw: Math.round((100 * solved.length) / EXERCISES.length), min: 0, max: 100 };
+  return { raw: percentSolved(solved.length), min: 0, max: 100 };
+}
+
+export function passMark(total = EXERCISES.length) {
+  let count = 0;
+  while (count < total && percentSolved(count, total) < PASSING_SCORE) count += 1;
+  return count;
 }
 
 export function solve(progress, id) {

@@ -373,7 +373,6 @@ export const english = {
 
   // --- Exercises ---------------------------------------------------------------------------------
   'exercises.title': 'Exercises',
-  'exercises.tally': '{count} of {total} solved',
   'exercises.intro':
     'Choose an exercise and answer it by running the program: the page judges ' +
     'every run by what the program printed.',
@@ -547,4 +546,12 @@ export const english = {
     'appear although the errors do not stand in the window: the decoder then turns the word into ' +
     'another code word (a miscorrection). When the error is itself a code word, the syndrome is ' +
     'zero and the error goes unseen.',
+
+  // --- The grade and the course (what a teacher's platform is told) -----------------------
+  'exercises.grade': '{count} of {total} solved; passed from {passing}',
+  'exercises.gradePassed': '{count} of {total} solved; passed, pass mark {passing}',
+  'terminal.hintCourse':
+    'Enter sends the typed line to the program. “End input” (Ctrl-D) sends the ' +
+    'line without a line end, and on an empty line ends the input. The course keeps your ' +
+    'progress in the exercises: come back to it by opening this activity in the course.',
 };

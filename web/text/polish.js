@@ -368,7 +368,6 @@ export const polish = {
 
   // --- Exercises ---------------------------------------------------------------------------------
   'exercises.title': 'Zadania',
-  'exercises.tally': 'rozwiązane: {count} z {total}',
   'exercises.intro':
     'Wybierz zadanie i odpowiedz, uruchamiając program: strona ocenia każdy ' +
     'przebieg po tym, co program wydrukował.',
@@ -539,4 +538,12 @@ export const polish = {
     'wtedy pojawić, choć błędy nie stoją w oknie: dekoder zmienia wtedy ciąg w inne słowo kodowe ' +
     '(błędna korekcja). Gdy błąd sam jest słowem kodowym, syndrom jest zerowy i błąd przechodzi ' +
     'niezauważony.',
+
+  // --- The grade and the course (what a teacher's platform is told) -----------------------
+  'exercises.grade': 'rozwiązane: {count} z {total}; zaliczenie od {passing}',
+  'exercises.gradePassed': 'rozwiązane: {count} z {total}; zaliczone, próg {passing}',
+  'terminal.hintCourse':
+    'Enter wysyła wpisany wiersz do programu. „Zakończ dane” (Ctrl-D) wysyła ' +
+    'wiersz bez znaku końca wiersza, a na pustym wierszu kończy dane wejściowe. Postęp w ' +
+    'zadaniach zapisuje kurs: wróć do niego, otwierając tę aktywność w kursie.',
 };
