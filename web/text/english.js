@@ -629,11 +629,11 @@ export const english = {
     '{codeLength} bits again, and the whole trapping at most {most} clocks.',
   'why-rotations.title': 'Why the program stops after {most} rotations',
   'why-rotations.1':
-    'By the {informationLength}th rotation every information position has passed into the ' +
-    'window, and the {most}th brings position {windowLast} round to position {windowFirst}: every ' +
-    'pair of errors within {windowLength} consecutive positions has then been trapped, but for ' +
-    'those that start in the parity part and run over the word’s end. More rotations, up to the ' +
-    '{highestDegree}th, would trap 36 more patterns of two errors; 186 no rotation ever traps, ' +
+    'After {informationLength} rotations every information position has passed into the window, ' +
+    'and rotation {most} brings position {windowLast} round to position {windowFirst}: every pair ' +
+    'of errors within {windowLength} consecutive positions has then been trapped, but for those ' +
+    'that start in the parity part and run over the word’s end. More rotations, up to rotation ' +
+    '{highestDegree}, would trap 36 more patterns of two errors; 186 no rotation ever traps, ' +
     'because their errors are at least {windowLength} positions apart both ways round. So at ' +
     'most 279 of the 465 could be trapped at all.',
 };
