@@ -152,6 +152,11 @@ class Practice {
     this.question.addEventListener('click', (event) => {
       if (this.task?.click(event.target)) this.drawHead();
     });
+    // A task's answer typed beside a pause (the next syndrome).
+    this.question.addEventListener('submit', (event) => {
+      event.preventDefault();
+      if (this.task?.submit(event.target)) this.drawHead();
+    });
     this.panel.addEventListener('submit', (event) => {
       event.preventDefault();
       this.task?.submit(event.target);

@@ -636,4 +636,52 @@ export const english = {
     '{highestDegree}, would trap 36 more patterns of two errors; 186 no rotation ever traps, ' +
     'because their errors are at least {windowLength} positions apart both ways round. So at ' +
     'most 279 of the 465 could be trapped at all.',
+
+  // --- The arithmetic: exercises ------------------------------------------------------------------
+  'exercise.divide.title': 'Divide for the parity part',
+  'exercise.divide.goal':
+    'Compute the parity part of the information word below by long division by g(x), row by ' +
+    'row: each row is checked at once. Then run the program on the word: the parity part it ' +
+    'prints must be your remainder.',
+  'exercise.divide.hint':
+    'Under every leading 1 stands g(x) = {generator}; add its bits modulo 2 (1 + 1 = 0) and ' +
+    'write the {parityLength} bits after the leading one. The remainder is what stands in ' +
+    'positions {windowFirst}–{windowLast} when no 1 is left before them.',
+  'exercise.divide.solution':
+    'Open “Long division” in the explanation of a run on this word: it shows every step, and ' +
+    'its remainder is the parity part the program prints.',
+  'exercise.next-syndrome.title': 'The next syndrome',
+  'exercise.next-syndrome.goal':
+    'At each pause during the correction, before Enter, type the syndrome the program will ' +
+    'print after the next rotation. Solved after {goal} right in one run with none wrong.',
+  'exercise.next-syndrome.hint':
+    'Move the digits of the current syndrome one place to the right; where the digit that ' +
+    'leaves at the right is 1, add the taps of g(x) (its bits but the last) modulo 2.',
+  'exercise.next-syndrome.solution':
+    'Open “The syndrome register” in the explanation: it shows each clock, and beside every ' +
+    'syndrome in the table stands the digit that left and whether g(x) was added.',
+  'exercise.syndrome.title': 'Divide for the syndrome',
+  'exercise.syndrome.goal':
+    'Compute the syndrome of the received word below by long division by g(x), row by row. ' +
+    'Then run the program on its information word and error: the syndrome it prints must be ' +
+    'your remainder.',
+  'exercise.syndrome.hint':
+    'The same division as for the parity part, on all {codeLength} positions of the received ' +
+    'word: under every leading 1 in positions 0–{informationLast} stands g(x).',
+  'exercise.syndrome.solution':
+    'Open “Long division: r(x) divided by g(x)” in the explanation of that run: its remainder ' +
+    'is the syndrome the program prints.',
+  'divide.word': 'The information word: {word}',
+  'syndrome.word': 'The received word: {word}',
+  'divide.row': 'Row {row} of {total}: the difference, positions {first}–{last}:',
+  'divide.remainder': 'Row {row} of {total}: the remainder, positions {windowFirst}–{windowLast}:',
+  'divide.wrongBit': 'Bit {bit} of the row is wrong:',
+  'divide.done': 'Every row is right: the remainder, the parity part, is {remainder}.',
+  'syndrome.done': 'Every row is right: the remainder, the syndrome, is {remainder}.',
+  'divide.run': 'Run the program on it',
+  'divide.printed': 'The program printed the parity part {printed}.',
+  'syndrome.printed': 'The program printed the syndrome {printed}.',
+  'nextSyndrome.question': 'The syndrome after rotation {shift}:',
+  'nextSyndrome.enter': 'Enter',
+  'nextSyndrome.score': 'Right: {right}, wrong: {wrong}.',
 };

@@ -633,4 +633,53 @@ export const polish = {
     'do {highestDegree}., wyłapałyby jeszcze 36 układów dwóch błędów; 186 nie wyłapie żadne ' +
     'przesunięcie, bo ich błędy dzieli w obu kierunkach co najmniej {windowLength} pozycji. ' +
     'Wyłapać da się więc co najwyżej 279 z 465.',
+
+  // --- Arytmetyka: zadania ------------------------------------------------------------------------
+  'exercise.divide.title': 'Podziel, by dostać część kontrolną',
+  'exercise.divide.goal':
+    'Oblicz część kontrolną ciągu informacyjnego poniżej, dzieląc pisemnie przez g(x), wiersz ' +
+    'po wierszu: każdy wiersz jest od razu sprawdzany. Potem uruchom program na tym ciągu: ' +
+    'wypisana część kontrolna musi być twoją resztą.',
+  'exercise.divide.hint':
+    'Pod każdą wiodącą jedynką stoi g(x) = {generator}; dodaj jego bity modulo 2 (1 + 1 = 0) i ' +
+    'zapisz {parityLength} bitów po wiodącej. Reszta to to, co stoi na pozycjach ' +
+    '{windowFirst}–{windowLast}, gdy przed nimi nie ma już jedynki.',
+  'exercise.divide.solution':
+    'Otwórz „Dzielenie pisemne” w objaśnieniu przebiegu na tym ciągu: pokazuje każdy krok, a ' +
+    'jego reszta to część kontrolna, którą wypisuje program.',
+  'exercise.next-syndrome.title': 'Następny syndrom',
+  'exercise.next-syndrome.goal':
+    'Przy każdej pauzie w czasie korekcji, przed Enter, wpisz syndrom, który program wypisze ' +
+    'po następnym przesunięciu. Rozwiązane po {goal} trafnych w jednym przebiegu bez żadnego ' +
+    'błędnego.',
+  'exercise.next-syndrome.hint':
+    'Przesuń cyfry obecnego syndromu o jedno miejsce w prawo; gdy cyfra, która wychodzi z ' +
+    'prawej, jest jedynką, dodaj modulo 2 odczepy g(x) (jego bity bez ostatniego).',
+  'exercise.next-syndrome.solution':
+    'Otwórz „Rejestr syndromu” w objaśnieniu: pokazuje każdy takt, a obok każdego syndromu w ' +
+    'tabeli stoi cyfra, która wyszła, i to, czy dodano g(x).',
+  'exercise.syndrome.title': 'Podziel, by dostać syndrom',
+  'exercise.syndrome.goal':
+    'Oblicz syndrom ciągu odebranego poniżej, dzieląc pisemnie przez g(x), wiersz po wierszu. ' +
+    'Potem uruchom program na jego ciągu informacyjnym i błędzie: wypisany syndrom musi być ' +
+    'twoją resztą.',
+  'exercise.syndrome.hint':
+    'To samo dzielenie co dla części kontrolnej, na wszystkich {codeLength} pozycjach ciągu ' +
+    'odebranego: pod każdą wiodącą jedynką na pozycjach 0–{informationLast} stoi g(x).',
+  'exercise.syndrome.solution':
+    'Otwórz „Dzielenie pisemne: r(x) przez g(x)” w objaśnieniu tego przebiegu: jego reszta to ' +
+    'syndrom, który wypisuje program.',
+  'divide.word': 'Ciąg informacyjny: {word}',
+  'syndrome.word': 'Ciąg odebrany: {word}',
+  'divide.row': 'Wiersz {row} z {total}: różnica, pozycje {first}–{last}:',
+  'divide.remainder': 'Wiersz {row} z {total}: reszta, pozycje {windowFirst}–{windowLast}:',
+  'divide.wrongBit': 'Bit {bit} wiersza jest błędny:',
+  'divide.done': 'Wszystkie wiersze są dobre: reszta, czyli część kontrolna, to {remainder}.',
+  'syndrome.done': 'Wszystkie wiersze są dobre: reszta, czyli syndrom, to {remainder}.',
+  'divide.run': 'Uruchom na nim program',
+  'divide.printed': 'Program wypisał część kontrolną {printed}.',
+  'syndrome.printed': 'Program wypisał syndrom {printed}.',
+  'nextSyndrome.question': 'Syndrom po przesunięciu {shift}:',
+  'nextSyndrome.enter': 'Enter',
+  'nextSyndrome.score': 'Trafne: {right}, błędne: {wrong}.',
 };
