@@ -7,7 +7,7 @@
 import { make } from '../teaching/dom.js';
 import { GENERATOR, INFORMATION_LENGTH, PARITY_LENGTH } from '../program/program.js';
 import { checkRow, divisionTask, scoreSyndromes } from './arithmetic_exercises.js';
-import { judge as judgeRun } from './exercises.js';
+import { judge } from './exercises.js';
 
 // The division so far as a learner writes it, position under position: the dividend, then for
 // every step done g(x) under its leading 1 and the difference below; spaces keep the columns.
@@ -19,6 +19,7 @@ function workedLines(task, done) {
   });
   const next = task.division.steps[done];
   if (next) lines.push(line(next.at, GENERATOR.join('')));
+  if (done === task.rows.length) lines.push(line(INFORMATION_LENGTH, task.rows.at(-1)));
   return lines.join('\n');
 }
 
@@ -121,7 +122,7 @@ function createDivision(attempt, host) {
       shown = steps;
       const { information } = state.task;
       const run = [state.run?.steps, shown].find((s) => s?.information?.text === information);
-      return judgeRun(attempt.id, attempt.parameter, run ?? null, { rows: state.rows });
+      return judge(attempt.id, attempt.parameter, run ?? null, { rows: state.rows });
     },
     card: () => divisionCard(state, host.say),
     question: () => null,
@@ -160,7 +161,7 @@ function createNextSyndrome(attempt, host) {
     judge(shown) {
       steps = shown;
       if (!shown) return 'pending';
-      return judgeRun('next-syndrome', null, shown, typed);
+      return judge('next-syndrome', null, shown, typed);
     },
     card() {
       const { right, wrong } = scoreSyndromes(steps, typed);

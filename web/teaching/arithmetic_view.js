@@ -51,8 +51,8 @@ function folded(key, figures, ...children) {
 
 function setSummary(node, text, figures) {
   const summary = node.firstElementChild;
-  if (summary.dataset.text === text) return;
-  summary.dataset.text = text;
+  if (summary.shownText === text) return;
+  summary.shownText = text;
   summary.replaceChildren(...figures.richText(text));
 }
 
@@ -118,6 +118,7 @@ function showStep(details, say) {
     .replaceChildren(...details.richText(details.sentences[at]));
   for (const button of details.querySelectorAll('[data-division-step]')) {
     const move = button.dataset.divisionStep;
+    button.textContent = say(STEPPER_TEXT[move]); // in the language drawn now
     button.disabled = ['first', 'back'].includes(move) ? at === 0 : at === last;
   }
 }
@@ -136,8 +137,8 @@ function updateDivision(node, part, figures, say) {
   node.sentences = division.sentences;
   node.richText = figures.richText;
   const caption = node.querySelector('figcaption');
-  if (caption.dataset.text !== division.caption) {
-    caption.dataset.text = division.caption;
+  if (caption.shownText !== division.caption) {
+    caption.shownText = division.caption;
     caption.replaceChildren(...figures.richText(division.caption));
   }
   figures.updateFigure(node.querySelector('figure'), division);
@@ -196,7 +197,7 @@ function drawRegister({ register }) {
     class: 'register',
     role: 'img',
     'aria-label': label,
-    'data-shift': shift,
+    'data-register-shift': shift,
     'data-out': out,
     'data-taps': String(taps),
   });

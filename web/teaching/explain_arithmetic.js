@@ -61,7 +61,8 @@ function divisionRows(division, label, matches) {
         kind: 'subtract',
         data,
       },
-      { id: `difference-${i + 1}`, label: '', cells: cellsAt(difference, at + 1), data },
+      // The difference is labelled with its step's number.
+      { id: `difference-${i + 1}`, label: String(i + 1), cells: cellsAt(difference, at + 1), data },
     );
   });
   rows.push({
