@@ -125,6 +125,10 @@ function showStep(details, say) {
 
 function updateDivision(node, part, figures, say) {
   const { division } = part;
+  // An Enter at a pause leaves the divisions as they were: nothing to draw or lay out.
+  const drawn = JSON.stringify(division);
+  if (node.drawn === drawn) return;
+  node.drawn = drawn;
   const state = choice(arithmeticKey(part));
   const rows = JSON.stringify(division.rows);
   if (state.rows !== rows) {
