@@ -49,7 +49,7 @@ for (const [name, url] of [
 }
 
 // The 22-rotation session typed line by line: the word, an error pattern no rotation traps,
-// then Enter at every pause.
+// then Enter at every pause, with the arithmetic's folded parts open.
 const lines = [
   '101010101011001100111',
   '1000000000000000000000000000010',
@@ -67,6 +67,13 @@ for (const [name, url, viewport] of [
     await page.type('#line', line);
     await page.keyboard.press('Enter');
     await runsShown(page, i + 2);
+    // From the first rotation on, the long divisions and the syndrome register open (a build
+    // without them has none to open).
+    if (i === 2) {
+      await page.evaluate(() => {
+        for (const part of document.querySelectorAll('details.arithmetic')) part.open = true;
+      });
+    }
   }
   // The last five pauses, not the end.
   const enters = (await durations(page, 'bch-handover')).slice(-6, -1);

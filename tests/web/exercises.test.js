@@ -31,6 +31,7 @@ import {
 } from '../../web/practice/progress.js';
 import { createTask } from '../../web/practice/tasks.js';
 import { readSteps } from '../../web/teaching/steps.js';
+import { checkRow, divisionTask } from '../../web/practice/arithmetic_exercises.js';
 
 const program = await WebAssembly.compile(readFileSync(join(process.env.BCH_SITE, 'bch.wasm')));
 const encoder = new TextEncoder();
@@ -125,6 +126,57 @@ test('each exercise: answers that solve it and near misses, judged on the real p
     assert.equal(judge('read', seed, steps, `${ones.join(' ')} 31`), 'missed');
     assert.equal(judge('read', seed, steps, null), 'pending');
   }
+  // Divide and syndrome: each row checked at once, the first wrong bit found (one bit flipped,
+  // the row shifted by a column either way); then the program's own run on the task's lines
+  // must print the remainder, and the run on another word decides nothing.
+  for (const [id, seed] of [
+    ['divide', 1],
+    ['divide', 4242],
+    ['syndrome', 77],
+    ['syndrome', 99999],
+  ]) {
+    const task = divisionTask(id, seed);
+    const where = `${id} ${seed}`;
+    for (const [i, row] of task.rows.entries()) {
+      assert.deepEqual(checkRow(row, ` ${row.slice(0, 5)} ${row.slice(5)} `), {
+        right: true,
+        wrongAt: -1,
+      });
+      const flipped = `${row.slice(0, i % 10)}${row[i % 10] === '1' ? 0 : 1}${row.slice((i % 10) + 1)}`;
+      assert.equal(checkRow(row, flipped).wrongAt, i % 10, `${where} row ${i}`);
+      const wrongAt = (typed) => [...row].findIndex((bit, b) => typed[b] !== bit);
+      for (const shifted of [`0${row.slice(0, 9)}`, `${row.slice(1)}0`]) {
+        assert.equal(checkRow(row, shifted).wrongAt, wrongAt(shifted), `${where} ${shifted}`);
+        if (shifted !== row) assert.ok(!checkRow(row, shifted).right, where);
+      }
+      assert.equal(checkRow(row, row.slice(0, 9)).wrongAt, 9, where);
+    }
+    const steps = await run(...task.lines);
+    const printed =
+      id === 'divide' ? steps.codeVector.text.slice(21) : steps.rotations[0].syndrome.text;
+    assert.equal(task.rows.at(-1), printed, `${where}: the remainder is what the program prints`);
+    assert.equal(judge(id, seed, steps, { rows: task.rows }), 'solved', where);
+    assert.equal(judge(id, seed, steps, { rows: task.rows.slice(0, -1) }), 'pending', where);
+    const other = await run(word, at(3));
+    assert.equal(judge(id, seed, other, { rows: task.rows }), 'pending', where);
+  }
+  // Next syndrome: the syndromes the program prints after rotations 2..6 typed before each.
+  const trapped = await run(word, at(10));
+  const printed = (shift) => trapped.rotations[shift].syndrome.text;
+  const five = Object.fromEntries([2, 3, 4, 5, 6].map((shift) => [shift, printed(shift)]));
+  assert.equal(judge('next-syndrome', null, trapped, five), 'solved');
+  const flip = (text) => `${text[0] === '1' ? 0 : 1}${text.slice(1)}`;
+  assert.equal(judge('next-syndrome', null, trapped, { ...five, 4: flip(five[4]) }), 'missed');
+  // The previous syndrome typed again (no clock) is wrong.
+  assert.notEqual(printed(3), printed(2));
+  assert.equal(judge('next-syndrome', null, trapped, { 3: printed(2) }), 'missed');
+  // Four right: pending at a pause, missed once the run has ended without a fifth.
+  const four = { 2: five[2], 3: five[3], 4: five[4], 5: five[5] };
+  const chunks = [word, at(10), '', '', '', ''].map((line) => encoder.encode(`${line}\n`));
+  const paused = readSteps((await runProgram(program, chunks, false)).output, chunks);
+  assert.equal(paused.waiting, 'rotation');
+  assert.equal(judge('next-syndrome', null, paused, four), 'pending');
+  assert.equal(judge('next-syndrome', null, trapped, four), 'missed');
   // A run still going is not judged before it prints what the goal is about.
   const early = await run(word);
   for (const id of ['trap', 'two-corrected', 'miscorrect', 'longest']) {
@@ -271,6 +323,14 @@ test('exercise names in links, and the progress kept', () => {
     assert.equal(passMark(total), mark, `pass mark of ${total}`);
   }
   assert.equal(passMark(), passMark(EXERCISES.length));
+  assert.deepEqual(score(progress), { raw: Math.round(200 / EXERCISES.length), min: 0, max: 100 });
+  // A text kept before the exercises in the arithmetic came stays valid; they go after it.
+  const before =
+    'p1:trap.two-corrected.two-beyond.two-parity.three-parity.miscorrect.zero-parity.unseen.predict.longest.read:9';
+  const all = solve(solve(solve(decodeProgress(before), 'syndrome'), 'divide'), 'next-syndrome');
+  assert.equal(encodeProgress(all), before.replace(':9', '.divide.next-syndrome.syndrome:9'));
+  assert.deepEqual(score(decodeProgress(before)), { raw: 79, min: 0, max: 100 });
+  assert.deepEqual(score(all), { raw: 100, min: 0, max: 100 });
   for (const text of [
     '',
     'p2:trap:0',

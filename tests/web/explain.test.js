@@ -10,10 +10,11 @@ import { readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
 import { runProgram } from '../../web/program/engine.js';
-import { CODE_LENGTH } from '../../web/program/program.js';
+import { CODE_LENGTH, GENERATOR } from '../../web/program/program.js';
 import { explain, why } from '../../web/teaching/explain.js';
 import { FACTS, speaker } from '../../web/text/language.js';
 import { readSteps } from '../../web/teaching/steps.js';
+import { clock } from '../../web/teaching/register.js';
 
 const polish = speaker('pl');
 const english = speaker('en');
@@ -55,6 +56,8 @@ function facts(model) {
   for (const section of model.sections) {
     for (const part of section.parts) {
       if (part.text) texts.push(part.text);
+      if (part.division) texts.push(part.division.caption, ...part.division.sentences);
+      if (part.register) texts.push(part.register.caption, part.register.label);
       assertStated(part);
       Object.assign(data, part.data);
       for (const row of part.figure?.rows ?? []) rows[`${section.id}.${row.id}`] = rowMarks(row);
@@ -77,7 +80,9 @@ test('every transcript cut at every line end: sections follow the facts, marks f
     for (const cut of [0, ...ends]) {
       const steps = readSteps(output.subarray(0, cut), input);
       const where = `${name} cut at ${cut}`;
-      const { sections, rows, texts } = facts(explain(steps, cut === output.length, polish));
+      const model = explain(steps, cut === output.length, polish);
+      const { sections, rows, texts } = facts(model);
+      checkArithmetic(model, steps, where);
       const expected = [
         ['encoding', steps.codeVector],
         ['error', steps.rotations.length > 0],
@@ -98,6 +103,112 @@ test('every transcript cut at every line end: sections follow the facts, marks f
         assert.deepEqual(errorsIn(`rotations.rotation-${r.shift}`), r.errorsAt ?? [], where);
       }
     }
+  }
+});
+
+// --- The arithmetic: divisions and the syndrome register, checked against the printed digits -
+
+// Polynomials over GF(2) as numbers, bit i the coefficient of x^i: a printed row, highest degree
+// first, and the product of two modulo g(x), by shift and subtract. An arithmetic of its own, not
+// the page's: the remainder and the register are checked against it.
+const asNumber = (values) => values.reduce((value, bit) => value * 2n + BigInt(bit), 0n);
+const G = asNumber(GENERATOR);
+function reduce(value) {
+  let rest = value;
+  for (let degree = 40n; degree >= 10n; degree -= 1n) {
+    if ((rest >> degree) & 1n) rest ^= G << (degree - 10n);
+  }
+  return rest;
+}
+const timesX30 = (value) => reduce(value << 30n);
+const isBits = (values) => values?.every((value) => value === 0 || value === 1) ?? false;
+
+// The division shown in a section (or the sentence why none is), against what the program
+// printed: its rows' bits are the dividend's minus g(x) at each leading 1, and its remainder is
+// the printed parity part or syndrome, which is also the dividend mod g(x) in the test's own
+// arithmetic.
+function checkDivision(section, dividend, printed, where) {
+  const shown = section.parts.find((part) => part.division);
+  const none = section.parts.find((part) => part.data?.division === 'none');
+  if (!isBits(dividend) || !isBits(printed)) {
+    assert.ok(none && !shown, `${where}: ${section.id} shows a division of non-bits`);
+    return 0;
+  }
+  assert.ok(shown && !none, `${where}: ${section.id} shows no division`);
+  const { rows, data } = shown.division;
+  const bits = (row) => row.cells.map((cell) => cell.text).join('');
+  const remainder = rows.find((row) => row.id === 'remainder');
+  assert.equal(bits(remainder), printed.join(''), `${where}: ${section.id} remainder`);
+  assert.equal(remainder.cells[0].position, 21, where);
+  assert.equal(asNumber(printed), reduce(asNumber(dividend)), `${where}: printed is not r mod g`);
+  assert.equal(data.matches, 'true', where);
+  // Each step: g under a leading 1 of the working word, and the difference below it.
+  const working = [...dividend];
+  for (const row of rows.filter((r) => r.kind === 'subtract')) {
+    const at = row.cells[0].position;
+    assert.equal(working.indexOf(1), at, `${where}: step at ${at}`);
+    GENERATOR.forEach((bit, j) => (working[at + j] ^= bit));
+    const difference = rows.find((r) => r.id === row.id.replace('subtract', 'difference'));
+    assert.equal(bits(difference), working.slice(at + 1, at + 11).join(''), where);
+  }
+  assert.equal(working.slice(0, 21).join(''), '0'.repeat(21), where);
+  return rows.filter((r) => r.kind === 'subtract').length;
+}
+
+// Every printed rotation's syndrome is the previous one times x^30 mod g(x), one clock of the
+// register: the table's note says which digit left and whether the taps were added. Where the
+// syndromes are not bits, the view says the rule does not apply and shows no clock.
+function checkRegister(model, steps, where) {
+  const section = model.sections.find((s) => s.id === 'rotations');
+  if (!section) return 0;
+  const figure = section.parts.find((part) => part.figure).figure;
+  const said = section.parts.find((part) => part.data?.register)?.data.register;
+  let clocks = 0;
+  for (const rotation of steps.rotations.slice(1).filter((r) => r.syndrome)) {
+    const before = steps.rotations[rotation.shift - 1].syndrome.values;
+    const after = rotation.syndrome.values;
+    const row = figure.rows.find((r) => r.id === `rotation-${rotation.shift}-syndrome`);
+    if (!isBits(before) || !isBits(after)) {
+      assert.equal(said, 'none', `${where}: rotation ${rotation.shift}`);
+      assert.equal(row.data, undefined, `${where}: a clock shown at ${rotation.shift}`);
+      continue;
+    }
+    if (asNumber(after) !== timesX30(asNumber(before))) {
+      assert.ok(['none', 'astray'].includes(said), `${where}: rotation ${rotation.shift}`);
+      continue;
+    }
+    clocks += 1;
+    assert.deepEqual(row.data, { clockOut: before[9], taps: String(before[9] === 1) }, where);
+    assert.equal(row.note, `${before[9]}→${before[9] === 1 ? '+g' : ''}`, where);
+  }
+  if (clocks > 0 && said === 'clock') {
+    const { register } = section.parts.find((part) => part.register);
+    const last = steps.rotations.filter((r) => r.syndrome).at(-1);
+    assert.deepEqual([register.shift, register.current], [last.shift, last.syndrome.values], where);
+  }
+  return clocks;
+}
+
+function checkArithmetic(model, steps, where) {
+  const section = (id) => model.sections.find((s) => s.id === id);
+  if (section('encoding') && steps.information && steps.codeVector.values) {
+    const dividend = [...steps.information.values, ...new Array(10).fill(0)];
+    const parity = steps.codeVector.values.slice(21);
+    checkDivision(section('encoding'), dividend, parity, where);
+  }
+  const received = steps.rotations[0];
+  if (section('syndrome')) {
+    checkDivision(section('syndrome'), received.word.values, received.syndrome.values, where);
+  }
+  return checkRegister(model, steps, where);
+}
+
+test("the register's clock, s'[q] = s[q-1] + s[9]·g[q], is x^30 mod g(x) on every syndrome", () => {
+  for (let value = 0; value < 1024; value += 1) {
+    const syndrome = [...value.toString(2).padStart(10, '0')].map(Number);
+    const { out, taps, next } = clock(syndrome);
+    assert.equal(asNumber(next), timesX30(BigInt(value)), syndrome.join(''));
+    assert.deepEqual([out, taps], [syndrome[9], syndrome[9] === 1]);
   }
 });
 
@@ -166,7 +277,11 @@ const KNOWN = {
     spanFirst: 28,
     spanLength: 3,
   },
+  // No division of the information word with a 2 in it; the received word is bits again.
   digit_two_in_information: {
+    says: /^Dzielenia nie pokazujemy: ciąg informacyjny/,
+    division: 'syndrome',
+    register: 'clock',
     unusual: '0',
     outcome: 'miscorrected',
     wrong: '0',
@@ -287,13 +402,31 @@ function tally(twoErrors, { errors, data, where }) {
   assert.equal(data.reason, fits ? 'rotations' : 'span', where);
 }
 
+// Two errors the program gave up on: the register, clocked on from the last printed syndrome
+// for the rotations after the 22nd (up to the 30th; the 31st is the received word again),
+// traps them later (a weight of 2 or less, and then both errors stand in the window) or never.
+function beyond(twoErrors, { s, errors, where }) {
+  let syndrome = s.rotations.at(-1).syndrome.values;
+  assert.equal(s.rotations.length, 23, where);
+  for (let k = 23; k <= 30; k += 1) {
+    syndrome = clock(syndrome).next;
+    if (syndrome.filter((bit) => bit === 1).length <= 2) {
+      assert.ok(allInWindow(errors, k), `${where}: rotation ${k}`);
+      twoErrors.later += 1;
+      return;
+    }
+  }
+  assert.ok(![...Array(31).keys()].some((k) => allInWindow(errors, k)), where);
+  twoErrors.never += 1;
+}
+
 // The "why" panel writes the figures for two errors out: in both languages its paragraph on
 // the decoder's limits states the sweep's counts, in this order (the numbers of the code, such
 // as the window's 10 positions, aside); and nowhere does the panel state another number but
 // the code's and those of the distance argument (d = 5, t = ⌊(d − 1)/2⌋ = 2, s + s = 0,
 // 2 + 2 = 4 < 5, GF(32)).
 function assertWhyStates(counts) {
-  const { patterns, corrected, decoder, span, rotations } = counts;
+  const { patterns, corrected, decoder, span, rotations, later, never } = counts;
   const parity = counts['no-correction'];
   const told = [
     patterns,
@@ -311,8 +444,11 @@ function assertWhyStates(counts) {
     const { points } = why(say);
     const limits = points.find((point) => point.id === 'why-limit').paragraphs[1];
     assert.deepEqual(stated(limits), told, limits);
+    const further = points.find((point) => point.id === 'why-rotations').paragraphs[0];
+    const trappable = parity + corrected + later;
+    assert.deepEqual(stated(further), [later, never, trappable, patterns], further);
     const others = points.flatMap((point) => [point.title, ...point.paragraphs]);
-    for (const text of others.filter((other) => other !== limits)) {
+    for (const text of others.filter((other) => ![limits, further].includes(other))) {
       for (const m of stated(text)) assert.ok([0, 1, 2, 4, 5, 32].includes(m), `${m} in: ${text}`);
     }
   }
@@ -330,8 +466,11 @@ test('every single, double and triple error on one word, and five errors: each c
     decoder: 0,
     span: 0,
     rotations: 0,
+    later: 0,
+    never: 0,
   };
   const titles = { yes: new Set(), no: new Set() };
+  let clocks = 0;
   for (const [information, errors] of runs) {
     const s = await session(information, errors);
     const where = `errors at ${errors}`;
@@ -346,13 +485,17 @@ test('every single, double and triple error on one word, and five errors: each c
     if ('ruleHolds' in data) assert.equal(data.ruleHolds, String(n <= 2), where);
     const run = { s, errors, n, data, where };
     for (const { section, data: facts } of parts) checkPart(section, facts, run, titles);
+    clocks += checkArithmetic(inPolish, s, where);
     // What the code could do is not blamed on it: at most two errors are the decoder's limit.
     if (data.outcome === 'uncorrectable' || data.outcome === 'miscorrected') {
       assert.equal(data.limit, n <= 2 ? 'decoder' : 'code', where);
       assert.ok(n > 2 || data.outcome === 'uncorrectable', `${where}: miscorrected`);
     }
     if (n === 2) tally(twoErrors, run);
+    if (n === 2 && data.outcome === 'uncorrectable') beyond(twoErrors, run);
   }
+  // Every rotation of every run is a clock of the register (at most 22 a run).
+  assert.ok(clocks > 4000, `${clocks} clocks`);
   assert.deepEqual(twoErrors, {
     patterns: 465,
     'no-correction': 45,
@@ -360,6 +503,8 @@ test('every single, double and triple error on one word, and five errors: each c
     decoder: 222,
     span: 186,
     rotations: 36,
+    later: 36,
+    never: 186,
   });
   assertWhyStates(twoErrors);
   assert.ok(titles.yes.size > 0 && titles.no.size > 0);

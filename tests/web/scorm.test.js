@@ -21,6 +21,7 @@ import { normalize } from 'node:path';
 import { after, before, test } from 'node:test';
 import { TYPES, fileIn, launch as launchBrowser, sendFile, serve } from './harness.js';
 import { EXERCISES, readRun } from '../../web/practice/exercises.js';
+import { divisionTask } from '../../web/practice/arithmetic_exercises.js';
 import { findApi } from '../../web/practice/lms.js';
 import {
   MOST_INTERACTIONS,
@@ -623,6 +624,16 @@ test('under scorm-again: exercises solved until passed, the score, every call in
     await follow(`#v2:t=${name};s=${handOvers}`, id);
     await check(id, name, await address());
   }
+  // A long division typed row by row in the frame, then checked against the program's run.
+  await frame.click('#exercises li[data-exercise="divide"] .exercise-choice');
+  const divide = await frame.$eval('#exercises section.exercise', (card) => card.dataset.exercise);
+  for (const row of divisionTask('divide', Number(divide.split('-')[1])).rows) {
+    await frame.type('#division-row', row);
+    await page.keyboard.press('Enter');
+  }
+  await frame.click('[data-arithmetic-run]');
+  await frame.waitForSelector('#exercises section[data-verdict="solved"]');
+  await check('divide');
   assert.ok(score(progress).raw >= mastery && (await cmi('cmi.core.lesson_status')) === 'passed');
   assert.equal(await cmi('cmi.core.score.raw'), String(score(progress).raw));
   // The page lists them in the order of the list, whatever the order of solving.

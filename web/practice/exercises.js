@@ -26,6 +26,7 @@ import {
 } from '../program/program.js';
 import { bitErrors, sameList } from '../teaching/steps.js';
 import { CatalogueError } from '../text/catalogue_error.js';
+import { ARITHMETIC_JUDGES } from './arithmetic_exercises.js';
 
 // A name that is no exercise, in the catalogue's words.
 export class ExerciseError extends CatalogueError {}
@@ -43,6 +44,9 @@ export const EXERCISES = [
   { id: 'predict', parameter: null },
   { id: 'longest', parameter: null },
   { id: 'read', parameter: SEEDS },
+  { id: 'divide', parameter: SEEDS },
+  { id: 'next-syndrome', parameter: null },
+  { id: 'syndrome', parameter: SEEDS },
 ];
 const byId = Object.fromEntries(EXERCISES.map((exercise) => [exercise.id, exercise]));
 
@@ -178,6 +182,7 @@ const ANSWERED = {
 
 export function judge(id, parameter, steps, answer = null) {
   if (id in ANSWERED) return ANSWERED[id](steps, answer);
+  if (id in ARITHMETIC_JUDGES) return ARITHMETIC_JUDGES[id](steps, answer, parameter);
   return JUDGES[id](steps, parameter) || 'pending';
 }
 

@@ -192,6 +192,11 @@ class Practice {
     this.question.addEventListener('click', (event) => {
       if (this.task?.click(event.target)) this.drawHead();
     });
+    // A task's answer typed beside a pause (the next syndrome).
+    this.question.addEventListener('submit', (event) => {
+      event.preventDefault();
+      if (this.task?.submit(event.target)) this.drawHead();
+    });
     this.panel.addEventListener('submit', (event) => {
       event.preventDefault();
       // What a field holds is the learner's answer to the exercise, as a teacher will read it.

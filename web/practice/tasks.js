@@ -18,6 +18,7 @@
 //   task.newRun()              a new run of the program begins
 import { make } from '../teaching/dom.js';
 import { judge, readRun, scorePredictions } from './exercises.js';
+import { ARITHMETIC_TASKS } from './arithmetic_tasks.js';
 
 function createPredict(attempt, host) {
   let predictions = {}; // shift -> the weight predicted to be at most 2
@@ -135,7 +136,7 @@ function createRead(attempt, host) {
   };
 }
 
-const TASKS = { predict: createPredict, read: createRead };
+const TASKS = { predict: createPredict, read: createRead, ...ARITHMETIC_TASKS };
 
 export function createTask(attempt, host) {
   return TASKS[attempt.id]?.(attempt, host) ?? null;

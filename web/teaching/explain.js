@@ -39,6 +39,7 @@ import {
   WINDOW_LAST,
 } from '../program/program.js';
 import { bitErrors, sameList, windowPosition } from './steps.js';
+import { ARITHMETIC_WHY, clockNote, divisionParts, registerParts } from './explain_arithmetic.js';
 
 const WINDOW = { first: WINDOW_FIRST, last: WINDOW_LAST };
 const inInformation = (positions) => positions.filter((p) => p < WINDOW_FIRST);
@@ -131,6 +132,7 @@ function encoding(steps, say) {
         rows: [wordRow('code-vector', 'c', steps.codeVector)],
       },
     },
+    ...divisionParts('encoding', steps, say),
   ];
   const word = steps.information;
   if (word && !word.typed) parts.push({ text: say('encoding.default'), tone: 'note' });
@@ -220,6 +222,7 @@ function syndrome(steps, say) {
         ],
       },
     },
+    ...divisionParts('syndrome', steps, say),
   ];
   // The weight rule holds for at most two errors; with more, it says that it does not apply.
   const rule = (key) => ({
@@ -307,7 +310,7 @@ function rotations(steps, say) {
           's',
           rotation.syndrome,
           rotation === caught ? flippedInWindow(steps, rotation) : null,
-          extra,
+          { ...extra, ...clockNote(steps, rotation) },
         ),
       );
     }
@@ -319,6 +322,7 @@ function rotations(steps, say) {
     { text: say('rotations.cyclic', WINDOW), why: 'why-cyclic' },
     { chart: { points, threshold: CORRECTABLE_WEIGHT, limit: MOST_ROTATIONS } },
     { figure: { caption: say('rotations.caption'), rows } },
+    ...registerParts(steps, say),
   ];
   // A rotation that brings every error into the window without trapping them: more than two
   // errors, whose syndrome there is the error pattern, of weight above 2.
@@ -615,6 +619,7 @@ const WHY_POINTS = {
   'why-limit': 2,
   'why-algebraic': 1,
   'why-more': 1,
+  ...ARITHMETIC_WHY,
 };
 export function why(say) {
   const facts = { ...WINDOW, most: MOST_ROTATIONS };

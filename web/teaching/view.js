@@ -21,6 +21,7 @@
 //   view.fail(text)    says, where the view says where the run stands, why there is no run
 import { make } from './dom.js';
 import { why } from './explain.js';
+import { arithmeticKey, buildArithmetic, updateArithmetic } from './arithmetic_view.js';
 import {
   CODE_LENGTH,
   INFORMATION_LENGTH,
@@ -145,7 +146,9 @@ function tableHead() {
 }
 
 function buildRow(row) {
-  const classes = [row.under && 'under', row.current && 'current'].filter(Boolean).join(' ');
+  const classes = [row.under && 'under', row.current && 'current', row.kind]
+    .filter(Boolean)
+    .join(' ');
   const element = make(
     'div',
     {
@@ -155,6 +158,7 @@ function buildRow(row) {
       'data-trapped': row.trapped ? 'true' : null,
       'aria-current': row.current && !row.under ? 'step' : null,
       class: classes || null,
+      ...dataAttributes(row.data),
     },
     make('span', { role: 'rowheader' }, row.label),
   );
@@ -318,12 +322,18 @@ function reconcile(container, items, keyOf, build, update = null) {
 
 // A figure or the chart is kept and updated; a paragraph is replaced when its text changes.
 function partKey(part) {
+  const arithmetic = arithmeticKey(part);
+  if (arithmetic) return arithmetic;
   if (part.figure) return `figure ${part.figure.caption}`;
   if (part.chart) return `chart ${say('chart.axis')}`;
   return JSON.stringify(part);
 }
 
+// What the drawing of the arithmetic (arithmetic_view.js) uses of this module.
+const FIGURES = { buildFigure, updateFigure, richText, fitRuler };
+
 function buildPart(part) {
+  if (arithmeticKey(part)) return buildArithmetic(part, FIGURES, say);
   if (part.figure) return buildFigure(part.figure);
   if (part.chart) return make('div', {}, buildChart(part.chart));
   const paragraph = make(
@@ -350,16 +360,21 @@ function buildPart(part) {
 }
 
 function updatePart(node, part) {
+  if (arithmeticKey(part)) updateArithmetic(node, part, FIGURES, say);
   if (part.chart) updateChart(node.firstElementChild, part.chart);
-  if (!part.figure) return;
+  if (part.figure) updateFigure(node, part.figure);
+}
+
+// A figure's columns as wide as its widest values, and its rows.
+function updateFigure(node, figure) {
   const table = node.firstElementChild;
-  const width = widths(part.figure.rows);
+  const width = widths(figure.rows);
   const columns = width.map((w) => `calc(${w}ch + var(--pad))`).join(' ');
   if (table.style.getPropertyValue('--columns') !== columns) {
     table.style.setProperty('--columns', columns);
     table.style.setProperty('--characters', String(width.reduce((a, b) => a + b, 0)));
   }
-  reconcile(table.lastElementChild, part.figure.rows, (row) => JSON.stringify(row), buildRow);
+  reconcile(table.lastElementChild, figure.rows, (row) => JSON.stringify(row), buildRow);
   fitRuler(table);
 }
 

@@ -554,4 +554,140 @@ export const english = {
     'Enter sends the typed line to the program. “End input” (Ctrl-D) sends the ' +
     'line without a line end, and on an empty line ends the input. The course keeps your ' +
     'progress in the exercises: come back to it by opening this activity in the course.',
+  // --- The arithmetic: the long division by g(x) and the syndrome register ---------------------
+  'division.encoding.summary': 'Long division: i(x)·x^({parityLength}) divided by g(x)',
+  'division.syndrome.summary': 'Long division: r(x) divided by g(x)',
+  'division.encoding.caption':
+    'The information word followed by {parityLength} zeros, divided by g(x) = {generator}: under ' +
+    'every leading 1, the {generatorDegree} + 1 bits of g(x), and below them the difference (over ' +
+    'GF(2), the sum). Above the dividend, the quotient; at the foot, the remainder.',
+  'division.syndrome.caption':
+    'The received word divided by g(x) = {generator}: under every leading 1, the bits of g(x), ' +
+    'and below them the difference. Above, the quotient; at the foot, the remainder.',
+  'division.encoding.start': {
+    one: 'The dividend i(x)·x^({parityLength}): the information word, then {parityLength} zeros. The division takes {count} step, one for each leading 1 in positions 0–{informationLast}.',
+    other:
+      'The dividend i(x)·x^({parityLength}): the information word, then {parityLength} zeros. The division takes {count} steps, one for each leading 1 in positions 0–{informationLast}.',
+  },
+  'division.syndrome.start': {
+    one: 'The dividend r(x): the received word. The division takes {count} step, one for each leading 1 in positions 0–{informationLast}.',
+    other:
+      'The dividend r(x): the received word. The division takes {count} steps, one for each leading 1 in positions 0–{informationLast}.',
+  },
+  'division.step':
+    'Step {step} of {total}: the leading 1 stands at position {position}, so g(x)·x^({power}) is ' +
+    'subtracted (added modulo 2) there; the difference is {difference}, and the next step starts ' +
+    'at its next 1.',
+  'division.encoding.end':
+    'No 1 is left in positions 0–{informationLast}: the remainder is {remainder}, and it becomes ' +
+    'the parity part, positions {windowFirst}–{windowLast}.',
+  'division.syndrome.end':
+    'No 1 is left in positions 0–{informationLast}: the remainder {remainder} is the syndrome.',
+  'division.encoding.matches':
+    'The remainder of the division, {remainder}, is the parity part the program printed.',
+  'division.syndrome.matches':
+    'The remainder of the division, {remainder}, is the syndrome the program printed.',
+  'division.differs':
+    'The remainder of the division, {remainder}, is not what the program printed ({printed}).',
+  'division.encoding.notBits':
+    'No division is shown: the information word holds a value other than 0 and 1, and the ' +
+    'program does arithmetic on such a value that is no division of bits.',
+  'division.syndrome.notBits':
+    'No division is shown: the received word holds a value other than 0 and 1 (or could not be ' +
+    'read position by position), and the program does arithmetic on it that is no division of bits.',
+  'division.back': 'Step back',
+  'division.forward': 'Next step',
+  'division.first': 'From the start',
+  'division.whole': 'The whole division',
+  'division.at': 'Step {step} of {total}',
+  'register.summary': 'The syndrome register',
+  'register.rule':
+    'Each rotation’s syndrome follows from the previous one with no new division: one clock of ' +
+    'the syndrome register. Its digits move one place to the right, as the word’s do; the last ' +
+    'one leaves, and where it is 1 the taps of g(x) are added.',
+  'register.legend':
+    'Beside each syndrome in the table stands that clock: the digit that left the register, and ' +
+    '“+g” where the taps of g(x) were added.',
+  'register.clockTaps':
+    'The clock from rotation {from} to rotation {shift}: the digit {out} left the register, so ' +
+    'the taps of g(x) were added to the shifted digits.',
+  'register.clockPlain':
+    'The clock from rotation {from} to rotation {shift}: the digit {out} left the register, and ' +
+    'the digits only moved one place to the right.',
+  'register.label':
+    'Syndrome register after rotation {shift}: {after}; before the clock {before}; the digit ' +
+    '{out} left.',
+  'register.before': 'before',
+  'register.notBits':
+    'No clock of the syndrome register is shown: a printed syndrome holds a value other than 0 ' +
+    'and 1, and the register’s rule is about bits.',
+  'register.astray': {
+    one: 'After rotation {shifts} the printed syndrome does not follow from the previous one by a clock of the syndrome register, so no clock is shown.',
+    other:
+      'After rotations {shifts} the printed syndromes do not follow from the previous ones by a clock of the syndrome register, so no clock is shown.',
+  },
+  'why-register.title': 'Why the rotations need no new division',
+  'why-register.1':
+    'A rotation multiplies r(x) by x^({highestDegree}) modulo x^({codeLength}) − 1, and g(x) divides ' +
+    'x^({codeLength}) − 1: so the new syndrome is the previous one times x^({highestDegree}) ' +
+    'modulo g(x). In hardware that is one clock of a register of {parityLength} cells with ' +
+    'feedback taps where g(x) has its ones: every rotation costs one clock, not a division of ' +
+    '{codeLength} bits again, and the whole trapping at most {most} clocks.',
+  'why-rotations.title': 'Why the program stops after {most} rotations',
+  'why-rotations.1':
+    'After {informationLength} rotations every information position has passed into the window, ' +
+    'and rotation {most} brings position {windowLast} round to position {windowFirst}: every pair ' +
+    'of errors within {windowLength} consecutive positions has then been trapped, but for those ' +
+    'that start in the parity part and run over the word’s end. More rotations, up to rotation ' +
+    '{highestDegree}, would trap 36 more patterns of two errors; 186 no rotation ever traps, ' +
+    'because their errors are at least {windowLength} positions apart both ways round. So at ' +
+    'most 279 of the 465 could be trapped at all.',
+
+  // --- The arithmetic: exercises ------------------------------------------------------------------
+  'exercise.divide.title': 'Divide for the parity part',
+  'exercise.divide.goal':
+    'Compute the parity part of the information word below by long division by g(x), row by ' +
+    'row: each row is checked at once. Then run the program on the word: the parity part it ' +
+    'prints must be your remainder.',
+  'exercise.divide.hint':
+    'Under every leading 1 stands g(x) = {generator}; add its bits modulo 2 (1 + 1 = 0) and ' +
+    'write the {parityLength} bits after the leading one. The remainder is what stands in ' +
+    'positions {windowFirst}–{windowLast} when no 1 is left before them.',
+  'exercise.divide.solution':
+    'Open “Long division” in the explanation of a run on this word: it shows every step, and ' +
+    'its remainder is the parity part the program prints.',
+  'exercise.next-syndrome.title': 'The next syndrome',
+  'exercise.next-syndrome.goal':
+    'At each pause during the correction, before Enter, type the syndrome the program will ' +
+    'print after the next rotation. Solved after {goal} right in one run with none wrong.',
+  'exercise.next-syndrome.hint':
+    'Move the digits of the current syndrome one place to the right; where the digit that ' +
+    'leaves at the right is 1, add the taps of g(x) (its bits but the last) modulo 2.',
+  'exercise.next-syndrome.solution':
+    'Open “The syndrome register” in the explanation: it shows each clock, and beside every ' +
+    'syndrome in the table stands the digit that left and whether g(x) was added.',
+  'exercise.syndrome.title': 'Divide for the syndrome',
+  'exercise.syndrome.goal':
+    'Compute the syndrome of the received word below by long division by g(x), row by row. ' +
+    'Then run the program on its information word and error: the syndrome it prints must be ' +
+    'your remainder.',
+  'exercise.syndrome.hint':
+    'The same division as for the parity part, on all {codeLength} positions of the received ' +
+    'word: under every leading 1 in positions 0–{informationLast} stands g(x).',
+  'exercise.syndrome.solution':
+    'Open “Long division: r(x) divided by g(x)” in the explanation of that run: its remainder ' +
+    'is the syndrome the program prints.',
+  'divide.word': 'The information word: {word}',
+  'syndrome.word': 'The received word: {word}',
+  'divide.row': 'Row {row} of {total}: the difference, positions {first}–{last}:',
+  'divide.remainder': 'Row {row} of {total}: the remainder, positions {windowFirst}–{windowLast}:',
+  'divide.wrongBit': 'Bit {bit} of the row is wrong:',
+  'divide.done': 'Every row is right: the remainder, the parity part, is {remainder}.',
+  'syndrome.done': 'Every row is right: the remainder, the syndrome, is {remainder}.',
+  'divide.run': 'Run the program on it',
+  'divide.printed': 'The program printed the parity part {printed}.',
+  'syndrome.printed': 'The program printed the syndrome {printed}.',
+  'nextSyndrome.question': 'The syndrome after rotation {shift}:',
+  'nextSyndrome.enter': 'Enter',
+  'nextSyndrome.score': 'Right: {right}, wrong: {wrong}.',
 };

@@ -546,4 +546,146 @@ export const polish = {
     'Enter wysyła wpisany wiersz do programu. „Zakończ dane” (Ctrl-D) wysyła ' +
     'wiersz bez znaku końca wiersza, a na pustym wierszu kończy dane wejściowe. Postęp w ' +
     'zadaniach zapisuje kurs: wróć do niego, otwierając tę aktywność w kursie.',
+  // --- Arytmetyka: dzielenie pisemne przez g(x) i rejestr syndromu -----------------------------
+  'division.encoding.summary': 'Dzielenie pisemne: i(x)·x^({parityLength}) przez g(x)',
+  'division.syndrome.summary': 'Dzielenie pisemne: r(x) przez g(x)',
+  'division.encoding.caption':
+    'Ciąg informacyjny z {parityLength} zerami na końcu podzielony przez g(x) = {generator}: pod ' +
+    'każdą wiodącą jedynką {generatorDegree} + 1 bitów g(x), a pod nimi różnica (w GF(2) to ' +
+    'suma). Nad dzielną iloraz, na dole reszta.',
+  'division.syndrome.caption':
+    'Ciąg odebrany podzielony przez g(x) = {generator}: pod każdą wiodącą jedynką bity g(x), a ' +
+    'pod nimi różnica. Nad dzielną iloraz, na dole reszta.',
+  'division.encoding.start': {
+    one: 'Dzielna i(x)·x^({parityLength}): ciąg informacyjny, a po nim {parityLength} zer. Dzielenie ma {count} krok, po jednym na każdą wiodącą jedynkę na pozycjach 0–{informationLast}.',
+    few: 'Dzielna i(x)·x^({parityLength}): ciąg informacyjny, a po nim {parityLength} zer. Dzielenie ma {count} kroki, po jednym na każdą wiodącą jedynkę na pozycjach 0–{informationLast}.',
+    many: 'Dzielna i(x)·x^({parityLength}): ciąg informacyjny, a po nim {parityLength} zer. Dzielenie ma {count} kroków, po jednym na każdą wiodącą jedynkę na pozycjach 0–{informationLast}.',
+    other:
+      'Dzielna i(x)·x^({parityLength}): ciąg informacyjny, a po nim {parityLength} zer. Dzielenie ma {count} kroku, po jednym na każdą wiodącą jedynkę na pozycjach 0–{informationLast}.',
+  },
+  'division.syndrome.start': {
+    one: 'Dzielna r(x): ciąg odebrany. Dzielenie ma {count} krok, po jednym na każdą wiodącą jedynkę na pozycjach 0–{informationLast}.',
+    few: 'Dzielna r(x): ciąg odebrany. Dzielenie ma {count} kroki, po jednym na każdą wiodącą jedynkę na pozycjach 0–{informationLast}.',
+    many: 'Dzielna r(x): ciąg odebrany. Dzielenie ma {count} kroków, po jednym na każdą wiodącą jedynkę na pozycjach 0–{informationLast}.',
+    other:
+      'Dzielna r(x): ciąg odebrany. Dzielenie ma {count} kroku, po jednym na każdą wiodącą jedynkę na pozycjach 0–{informationLast}.',
+  },
+  'division.step':
+    'Krok {step} z {total}: wiodąca jedynka stoi na pozycji {position}, więc odejmujemy tam ' +
+    '(dodajemy modulo 2) g(x)·x^({power}); różnica to {difference}, a następny krok zaczyna się ' +
+    'od jej następnej jedynki.',
+  'division.encoding.end':
+    'Na pozycjach 0–{informationLast} nie została żadna jedynka: reszta to {remainder} i staje ' +
+    'się częścią kontrolną, pozycjami {windowFirst}–{windowLast}.',
+  'division.syndrome.end':
+    'Na pozycjach 0–{informationLast} nie została żadna jedynka: reszta {remainder} to syndrom.',
+  'division.encoding.matches':
+    'Reszta z dzielenia, {remainder}, to część kontrolna, którą wypisał program.',
+  'division.syndrome.matches':
+    'Reszta z dzielenia, {remainder}, to syndrom, który wypisał program.',
+  'division.differs':
+    'Reszta z dzielenia, {remainder}, nie jest tym, co wypisał program ({printed}).',
+  'division.encoding.notBits':
+    'Dzielenia nie pokazujemy: ciąg informacyjny zawiera wartość inną niż 0 i 1, a na takiej ' +
+    'wartości program liczy coś, co nie jest dzieleniem bitów.',
+  'division.syndrome.notBits':
+    'Dzielenia nie pokazujemy: ciąg odebrany zawiera wartość inną niż 0 i 1 (albo nie dało się ' +
+    'go odczytać pozycja po pozycji), a na nim program liczy coś, co nie jest dzieleniem bitów.',
+  'division.back': 'Krok wstecz',
+  'division.forward': 'Następny krok',
+  'division.first': 'Od początku',
+  'division.whole': 'Całe dzielenie',
+  'division.at': 'Krok {step} z {total}',
+  'register.summary': 'Rejestr syndromu',
+  'register.rule':
+    'Syndrom każdego przesunięcia wynika z poprzedniego bez nowego dzielenia: to jeden takt ' +
+    'rejestru syndromu. Jego cyfry przesuwają się o jedno miejsce w prawo, jak cyfry ciągu; ' +
+    'ostatnia wychodzi, a gdy jest jedynką, dodaje się odczepy g(x).',
+  'register.legend':
+    'Obok każdego syndromu w tabeli stoi ten takt: cyfra, która wyszła z rejestru, i „+g”, gdy ' +
+    'dodano odczepy g(x).',
+  'register.clockTaps':
+    'Takt od przesunięcia {from} do przesunięcia {shift}: z rejestru wyszła cyfra {out}, więc ' +
+    'do przesuniętych cyfr dodano odczepy g(x).',
+  'register.clockPlain':
+    'Takt od przesunięcia {from} do przesunięcia {shift}: z rejestru wyszła cyfra {out}, a cyfry ' +
+    'tylko przesunęły się o jedno miejsce w prawo.',
+  'register.label':
+    'Rejestr syndromu po przesunięciu {shift}: {after}; przed taktem {before}; wyszła cyfra {out}.',
+  'register.before': 'przed',
+  'register.notBits':
+    'Taktu rejestru syndromu nie pokazujemy: wypisany syndrom zawiera wartość inną niż 0 i 1, a ' +
+    'reguła rejestru dotyczy bitów.',
+  'register.astray': {
+    one: 'Po przesunięciu {shifts} wypisany syndrom nie wynika z poprzedniego przez takt rejestru syndromu, więc taktu nie pokazujemy.',
+    few: 'Po przesunięciach {shifts} wypisane syndromy nie wynikają z poprzednich przez takt rejestru syndromu, więc taktów nie pokazujemy.',
+    many: 'Po przesunięciach {shifts} wypisane syndromy nie wynikają z poprzednich przez takt rejestru syndromu, więc taktów nie pokazujemy.',
+    other:
+      'Po przesunięciach {shifts} wypisane syndromy nie wynikają z poprzednich przez takt rejestru syndromu, więc taktów nie pokazujemy.',
+  },
+  'why-register.title': 'Dlaczego przesunięcia nie wymagają nowego dzielenia',
+  'why-register.1':
+    'Przesunięcie mnoży r(x) przez x^({highestDegree}) modulo x^({codeLength}) − 1, a g(x) dzieli ' +
+    'x^({codeLength}) − 1: nowy syndrom to więc poprzedni razy x^({highestDegree}) modulo g(x). ' +
+    'Sprzętowo to jeden takt rejestru o {parityLength} komórkach ze sprzężeniem zwrotnym tam, ' +
+    'gdzie g(x) ma jedynki: każde przesunięcie kosztuje jeden takt, a nie ponowne dzielenie ' +
+    '{codeLength} bitów, a całe wyłapywanie co najwyżej {most} taktów.',
+  'why-rotations.title': 'Dlaczego program kończy po {most} przesunięciach',
+  'why-rotations.1':
+    'Do {informationLength}. przesunięcia każda pozycja informacyjna przejdzie do okna, a ' +
+    '{most}. przenosi pozycję {windowLast} na pozycję {windowFirst}: każda para błędów w ' +
+    'obrębie {windowLength} kolejnych pozycji zostaje wtedy wyłapana, z wyjątkiem tych, które ' +
+    'zaczynają się w części kontrolnej i przechodzą przez koniec ciągu. Dalsze przesunięcia, aż ' +
+    'do {highestDegree}., wyłapałyby jeszcze 36 układów dwóch błędów; 186 nie wyłapie żadne ' +
+    'przesunięcie, bo ich błędy dzieli w obu kierunkach co najmniej {windowLength} pozycji. ' +
+    'Wyłapać da się więc co najwyżej 279 z 465.',
+
+  // --- Arytmetyka: zadania ------------------------------------------------------------------------
+  'exercise.divide.title': 'Podziel, by dostać część kontrolną',
+  'exercise.divide.goal':
+    'Oblicz część kontrolną ciągu informacyjnego poniżej, dzieląc pisemnie przez g(x), wiersz ' +
+    'po wierszu: każdy wiersz jest od razu sprawdzany. Potem uruchom program na tym ciągu: ' +
+    'wypisana część kontrolna musi być twoją resztą.',
+  'exercise.divide.hint':
+    'Pod każdą wiodącą jedynką stoi g(x) = {generator}; dodaj jego bity modulo 2 (1 + 1 = 0) i ' +
+    'zapisz {parityLength} bitów po wiodącej. Reszta to to, co stoi na pozycjach ' +
+    '{windowFirst}–{windowLast}, gdy przed nimi nie ma już jedynki.',
+  'exercise.divide.solution':
+    'Otwórz „Dzielenie pisemne” w objaśnieniu przebiegu na tym ciągu: pokazuje każdy krok, a ' +
+    'jego reszta to część kontrolna, którą wypisuje program.',
+  'exercise.next-syndrome.title': 'Następny syndrom',
+  'exercise.next-syndrome.goal':
+    'Przy każdej pauzie w czasie korekcji, przed Enter, wpisz syndrom, który program wypisze ' +
+    'po następnym przesunięciu. Rozwiązane po {goal} trafnych w jednym przebiegu bez żadnego ' +
+    'błędnego.',
+  'exercise.next-syndrome.hint':
+    'Przesuń cyfry obecnego syndromu o jedno miejsce w prawo; gdy cyfra, która wychodzi z ' +
+    'prawej, jest jedynką, dodaj modulo 2 odczepy g(x) (jego bity bez ostatniego).',
+  'exercise.next-syndrome.solution':
+    'Otwórz „Rejestr syndromu” w objaśnieniu: pokazuje każdy takt, a obok każdego syndromu w ' +
+    'tabeli stoi cyfra, która wyszła, i to, czy dodano g(x).',
+  'exercise.syndrome.title': 'Podziel, by dostać syndrom',
+  'exercise.syndrome.goal':
+    'Oblicz syndrom ciągu odebranego poniżej, dzieląc pisemnie przez g(x), wiersz po wierszu. ' +
+    'Potem uruchom program na jego ciągu informacyjnym i błędzie: wypisany syndrom musi być ' +
+    'twoją resztą.',
+  'exercise.syndrome.hint':
+    'To samo dzielenie co dla części kontrolnej, na wszystkich {codeLength} pozycjach ciągu ' +
+    'odebranego: pod każdą wiodącą jedynką na pozycjach 0–{informationLast} stoi g(x).',
+  'exercise.syndrome.solution':
+    'Otwórz „Dzielenie pisemne: r(x) przez g(x)” w objaśnieniu tego przebiegu: jego reszta to ' +
+    'syndrom, który wypisuje program.',
+  'divide.word': 'Ciąg informacyjny: {word}',
+  'syndrome.word': 'Ciąg odebrany: {word}',
+  'divide.row': 'Wiersz {row} z {total}: różnica, pozycje {first}–{last}:',
+  'divide.remainder': 'Wiersz {row} z {total}: reszta, pozycje {windowFirst}–{windowLast}:',
+  'divide.wrongBit': 'Bit {bit} wiersza jest błędny:',
+  'divide.done': 'Wszystkie wiersze są dobre: reszta, czyli część kontrolna, to {remainder}.',
+  'syndrome.done': 'Wszystkie wiersze są dobre: reszta, czyli syndrom, to {remainder}.',
+  'divide.run': 'Uruchom na nim program',
+  'divide.printed': 'Program wypisał część kontrolną {printed}.',
+  'syndrome.printed': 'Program wypisał syndrom {printed}.',
+  'nextSyndrome.question': 'Syndrom po przesunięciu {shift}:',
+  'nextSyndrome.enter': 'Enter',
+  'nextSyndrome.score': 'Trafne: {right}, błędne: {wrong}.',
 };
