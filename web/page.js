@@ -45,6 +45,7 @@ const buttons = {
   step: button('step'),
   toEnd: button('to-end'),
   takeBack: button('take-back'),
+  takeBackWord: button('take-back-word'),
   redo: button('redo'),
   save: button('save-run'),
 };
@@ -167,6 +168,7 @@ function enableButtons() {
   // At a prompt every empty line would be taken and the program would wait on.
   enable(buttons.toEnd, on && ['rotation', 'closing'].includes(page.steps.waiting));
   enable(buttons.takeBack, session.chunks.length > 0 || session.ended);
+  enable(buttons.takeBackWord, session.chunks.length > 0 || session.ended);
   enable(buttons.redo, session.undone.length > 0);
   enable(buttons.save, true);
 }
@@ -241,6 +243,14 @@ const actions = {
     showRun();
     if (taken !== null) terminal.setLine(new TextDecoder().decode(taken).replace(/\n$/, ''));
   },
+  // Takes back the last typed word with the Enters after it: back to the prompt it answered,
+  // the word on the line again.
+  async takeBackWord() {
+    const taken = await page.session.takeBackWord();
+    if (taken === undefined) return;
+    showRun();
+    terminal.setLine(taken === null ? '' : new TextDecoder().decode(taken).replace(/\n$/, ''));
+  },
   async redo() {
     terminal.setLine('');
     if ((await page.session.redo()) !== undefined) showRun();
@@ -284,6 +294,10 @@ buttons.toEnd.addEventListener(
 buttons.takeBack.addEventListener(
   'click',
   keepTyping(() => inTurn(actions.takeBack)),
+);
+buttons.takeBackWord.addEventListener(
+  'click',
+  keepTyping(() => inTurn(actions.takeBackWord)),
 );
 buttons.redo.addEventListener(
   'click',
@@ -332,8 +346,9 @@ button('view').addEventListener('keydown', (event) => {
 function placeButtons() {
   const narrow = getComputedStyle(bar).display !== 'none';
   const inBar = buttons.takeBack.parentElement === bar;
-  if (narrow && !inBar) button('show-view').parentElement.after(buttons.takeBack, buttons.redo);
-  else if (!narrow && inBar) buttons.save.before(buttons.takeBack, buttons.redo);
+  const moved = [buttons.takeBack, buttons.takeBackWord, buttons.redo];
+  if (narrow && !inBar) button('show-view').parentElement.after(...moved);
+  else if (!narrow && inBar) buttons.save.before(...moved);
 }
 new ResizeObserver(placeButtons).observe(main);
 

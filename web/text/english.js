@@ -492,7 +492,7 @@ export const english = {
   'exercise.read.hint': 'Compare the two rows digit by digit; positions count from 0 at the left.',
   'exercise.read.solution':
     'The errors stand where the received word differs from the code ' +
-    'vector: compare the digits of the same number in both rows.',
+    'vector: compare the digits of the same number in both rows. Here: {positions}.',
   'predict.question': 'After rotation {shift}, will the weight be at most {correctableWeight}?',
   'predict.yes': 'Yes, ≤ {correctableWeight}',
   'predict.no': 'No, > {correctableWeight}',
@@ -582,4 +582,56 @@ export const english = {
       'The cause is the number of errors: in the window, {count} errors give a syndrome of ' +
       'weight {count} > {correctableWeight}, so more rotations would not help.',
   },
+
+  // --- What learners hit: why a run missed, answers typed, undoing a word, the way back --------
+  'reason.values':
+    'Values other than 0 and 1 were typed: the exercise counts errors of the bits 0 and 1 only.',
+  'reason.count': {
+    one: 'This run has {count} error, not {want}.',
+    other: 'This run has {count} errors, not {want}.',
+  },
+  'reason.parityOnly':
+    'The errors stand in the parity part alone: the program starts no correction.',
+  'reason.noCorrection':
+    'The weight is at most {correctableWeight}: the program starts no correction.',
+  'reason.gaveUp': 'The program gave up: this decoder cannot correct the word.',
+  'reason.miscorrected': 'The program turned the word into a code word other than the one sent.',
+  'reason.corrected': 'The program corrected the word.',
+  'reason.trappedAfter': {
+    one: 'Trapped after {count} rotation, not {want}.',
+    other: 'Trapped after {count} rotations, not {want}.',
+  },
+  'reason.notParityOnly': {
+    one: 'An error stands in the information part (position {positions}).',
+    other: 'Errors stand in the information part (positions {positions}).',
+  },
+  'reason.zeroInformation': 'The information word is all zeros.',
+  'reason.parityOnes': {
+    one: 'The parity part has {count} one.',
+    other: 'The parity part has {count} ones.',
+  },
+  'reason.noErrors': 'The received word has no error.',
+  'reason.syndromeWeight': 'The syndrome is not zero: its weight is {weight}.',
+  'reason.predictWrong': 'After rotation {shift} the weight was {weight}.',
+  'reason.predictFew': {
+    one: 'The run ended with {count} right prediction; {goal} are needed.',
+    other: 'The run ended with {count} right predictions; {goal} are needed.',
+  },
+  'reason.readNotPositions': 'That is not a list of positions 0–{highestDegree}.',
+  'reason.readFromZero':
+    'Each position you typed is one too high: positions count from 0 at the left.',
+  'reason.readCount': {
+    one: 'You typed {count} position; the errors are {errors}.',
+    other: 'You typed {count} positions; the errors are {errors}.',
+  },
+  'reason.readPositions': {
+    one: 'There is no error at position {positions}.',
+    other: 'There are no errors at positions {positions}.',
+  },
+  'exercise.answer.pending': 'Type the positions of the errors and check them.',
+  'exercise.answer.missed': 'Not these positions. Change them and check again.',
+  'exercise.now.answer.pending': 'Exercise “{title}”: type the positions of the errors.',
+  'exercise.now.answer.missed': 'Exercise “{title}”: not these positions.',
+  'button.takeBackWord': 'Undo the word',
+  'why.back': 'Back to the step',
 };

@@ -484,7 +484,7 @@ export const polish = {
   'exercise.read.hint': 'Porównaj oba wiersze cyfra po cyfrze; pozycje liczymy od 0 z lewej.',
   'exercise.read.solution':
     'Błędy stoją tam, gdzie odebrany ciąg różni się od wektora kodowego: ' +
-    'porównaj cyfry o tym samym numerze w obu wierszach.',
+    'porównaj cyfry o tym samym numerze w obu wierszach. Tutaj: {positions}.',
   'predict.question': 'Czy po przesunięciu {shift} waga będzie najwyżej {correctableWeight}?',
   'predict.yes': 'Tak, ≤ {correctableWeight}',
   'predict.no': 'Nie, > {correctableWeight}',
@@ -586,4 +586,67 @@ export const polish = {
       'Przyczyną jest liczba błędów: w oknie {count} błędu daje syndrom o wadze {count} > ' +
       '{correctableWeight}, więc dalsze przesunięcia by nie pomogły.',
   },
+
+  // --- What learners hit: why a run missed, answers typed, undoing a word, the way back --------
+  'reason.values': 'Wpisano wartości spoza 0 i 1: zadanie liczy tylko błędy bitów 0 i 1.',
+  'reason.count': {
+    one: 'W tym przebiegu jest {count} błąd, a nie {want}.',
+    few: 'W tym przebiegu są {count} błędy, a nie {want}.',
+    many: 'W tym przebiegu jest {count} błędów, a nie {want}.',
+    other: 'W tym przebiegu jest {count} błędu, a nie {want}.',
+  },
+  'reason.parityOnly': 'Błędy stoją tylko w części kontrolnej: program nie zaczyna korekcji.',
+  'reason.noCorrection': 'Waga wynosi najwyżej {correctableWeight}: program nie zaczyna korekcji.',
+  'reason.gaveUp': 'Program się poddał: ten dekoder nie poprawi tego ciągu.',
+  'reason.miscorrected': 'Program zmienił ciąg w słowo kodowe inne niż nadane.',
+  'reason.corrected': 'Program poprawił ciąg.',
+  'reason.trappedAfter': {
+    one: 'Wyłapany po {count} przesunięciu, a nie po {want}.',
+    few: 'Wyłapany po {count} przesunięciach, a nie po {want}.',
+    many: 'Wyłapany po {count} przesunięciach, a nie po {want}.',
+    other: 'Wyłapany po {count} przesunięciach, a nie po {want}.',
+  },
+  'reason.notParityOnly': {
+    one: 'Błąd stoi w części informacyjnej (pozycja {positions}).',
+    few: 'Błędy stoją w części informacyjnej (pozycje {positions}).',
+    many: 'Błędy stoją w części informacyjnej (pozycje {positions}).',
+    other: 'Błędy stoją w części informacyjnej (pozycje {positions}).',
+  },
+  'reason.zeroInformation': 'Słowo informacyjne ma same zera.',
+  'reason.parityOnes': {
+    one: 'Część kontrolna ma {count} jedynkę.',
+    few: 'Część kontrolna ma {count} jedynki.',
+    many: 'Część kontrolna ma {count} jedynek.',
+    other: 'Część kontrolna ma {count} jedynki.',
+  },
+  'reason.noErrors': 'Odebrany ciąg nie ma błędu.',
+  'reason.syndromeWeight': 'Syndrom nie jest zerowy: ma wagę {weight}.',
+  'reason.predictWrong': 'Po {shift}. przesunięciu waga wynosiła {weight}.',
+  'reason.predictFew': {
+    one: 'Przebieg skończył się po {count} trafieniu; potrzeba {goal}.',
+    few: 'Przebieg skończył się po {count} trafieniach; potrzeba {goal}.',
+    many: 'Przebieg skończył się po {count} trafieniach; potrzeba {goal}.',
+    other: 'Przebieg skończył się po {count} trafieniach; potrzeba {goal}.',
+  },
+  'reason.readNotPositions': 'To nie jest lista pozycji 0–{highestDegree}.',
+  'reason.readFromZero':
+    'Każda wpisana pozycja jest o jeden za duża: pozycje liczy się od 0 z lewej.',
+  'reason.readCount': {
+    one: 'Wpisano {count} pozycję, a błędów jest {errors}.',
+    few: 'Wpisano {count} pozycje, a błędów jest {errors}.',
+    many: 'Wpisano {count} pozycji, a błędów jest {errors}.',
+    other: 'Wpisano {count} pozycji, a błędów jest {errors}.',
+  },
+  'reason.readPositions': {
+    one: 'Na pozycji {positions} nie ma błędu.',
+    few: 'Na pozycjach {positions} nie ma błędów.',
+    many: 'Na pozycjach {positions} nie ma błędów.',
+    other: 'Na pozycjach {positions} nie ma błędów.',
+  },
+  'exercise.answer.pending': 'Wpisz pozycje błędów i sprawdź je.',
+  'exercise.answer.missed': 'To nie te pozycje. Popraw je i sprawdź jeszcze raz.',
+  'exercise.now.answer.pending': 'Zadanie „{title}”: wpisz pozycje błędów.',
+  'exercise.now.answer.missed': 'Zadanie „{title}”: to nie te pozycje.',
+  'button.takeBackWord': 'Cofnij słowo',
+  'why.back': 'Wróć do kroku',
 };
