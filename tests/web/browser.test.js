@@ -15,9 +15,11 @@ import { extname, join, normalize, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { after, before, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
+import { readRun } from '../../web/practice/exercises.js';
 import { runProgram } from '../../web/program/engine.js';
 
 const site = process.env.BCH_SITE;
+const readRunPattern = (seed) => readRun(seed).pattern;
 const onePage = pathToFileURL(resolve(process.env.BCH_PAGE)).href;
 const browserName = process.env.BCH_BROWSER || 'chromium';
 const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
@@ -936,7 +938,7 @@ test('the page in English, and the switch between the languages', async () => {
 // The exercises: three solved by typing, the solved ones kept over a reload, the exercise's link
 // opening it in a fresh page, axe with the list open; the progress is then cleared again.
 test('exercises: three solved by typing, kept over a reload, opened from a link', async () => {
-  const { page, errors, press, click, waitForRuns } = await open(address);
+  const { page, errors, press, click, waitForRuns, runs } = await open(address);
   const exercise = () =>
     page.$eval('#exercises .exercise', (card) => ({
       name: card.dataset.exercise,
@@ -982,6 +984,40 @@ test('exercises: three solved by typing, kept over a reload, opened from a link'
     trap,
   );
   await elsewhere.page.close();
+  // "read": Enter in the positions field checks the answer and never reaches the program;
+  // positions one too high are told that positions count from 0; the card never asks for a
+  // run or "Cofnij".
+  const read = await attempt('read');
+  const seed = Number(read.split('-')[1]);
+  const before = { fragment: page.url().split(';s=')[1], runs: await runs() };
+  await page.waitForSelector('#read-positions');
+  const ones = [...readRunPattern(seed)].flatMap((bit, p) => (bit === '1' ? [p] : []));
+  const card = () =>
+    page.$eval('#exercises .exercise', (element) => ({
+      verdict: element.dataset.verdict,
+      reason: element.querySelector('.reason')?.dataset.reason ?? null,
+      text: element.querySelector('.verdict').textContent,
+    }));
+  assert.doesNotMatch((await card()).text, /uruchom|Cofnij/);
+  const answer = async (text) => {
+    await page.$eval('#read-positions', (input) => {
+      input.value = '';
+    });
+    await page.type('#read-positions', text);
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(
+      (typed) => document.querySelector('#read-positions')?.value === typed,
+      {},
+      text,
+    );
+  };
+  await answer(ones.map((p) => p + 1).join(' '));
+  const missed = await card();
+  assert.deepEqual([missed.verdict, missed.reason], ['missed', 'reason.readFromZero']);
+  assert.doesNotMatch(missed.text, /uruchom|Cofnij/);
+  assert.deepEqual({ fragment: page.url().split(';s=')[1], runs: await runs() }, before);
+  await answer(ones.join(' '));
+  assert.equal((await card()).verdict, 'solved');
   await page.evaluate(() => localStorage.removeItem('bch.v1.progress'));
   assert.deepEqual(errors, []);
   await page.close();
@@ -1067,6 +1103,11 @@ const cases = [
         ),
         [true, true, true],
       );
+      // "Cofnij słowo": the pattern and its six Enters in one click, the pattern on the line.
+      await click('#take-back-word');
+      assert.equal(await fragment(), '#v1:0n');
+      assert.ok((await screen()).endsWith('kodowego: '));
+      assert.equal(await typed(), pattern);
     },
   },
   {
