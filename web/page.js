@@ -187,6 +187,7 @@ function showRun() {
   page.steps = readSteps(run.output, chunks);
   view.draw(explain(page.steps, run.exited, say), say);
   practice.show(page.steps, say);
+  view.reveal(); // again, beside the exercise's question where it asks one
   enableButtons();
   performance.measure('bch-view', { start: started });
 }
