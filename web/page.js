@@ -306,11 +306,24 @@ buttons.redo.addEventListener(
 );
 buttons.newRun.addEventListener('click', () => inTurn(actions.newRun));
 
+// "The link is on the clipboard" stays until the reader's next action, which says the status
+// that stood before it again.
+let beforeCopy = null;
+function forgetCopy(event) {
+  if (beforeCopy === null || event.target.closest?.('#copy-link')) return;
+  if (page.status.copied) tell(beforeCopy.text, beforeCopy.isError);
+  beforeCopy = null;
+}
+addEventListener('click', forgetCopy, true);
+addEventListener('keydown', forgetCopy, true);
+
 buttons.copyLink.addEventListener('click', async () => {
   const link = location.href;
   try {
     await navigator.clipboard.writeText(link);
+    beforeCopy ??= page.status;
     tell(() => say('status.copied'));
+    page.status.copied = true;
   } catch {
     tell(() => say('status.notCopied', { link }));
   }

@@ -321,6 +321,11 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
   await page.waitForFunction(() => window.copied !== undefined);
   const link = await page.evaluate(() => window.copied);
   assert.equal(link, page.url());
+  // "Copied" until the next action, which leaves the status as it stood.
+  const status = () => page.$eval('#status', (element) => element.textContent);
+  assert.notEqual(await status(), '');
+  await page.click('#language-pl');
+  assert.equal(await status(), '');
   const elsewhere = await open(link);
   assert.equal(await elsewhere.screen(), fifth);
   assert.deepEqual(elsewhere.errors, []);
@@ -792,6 +797,36 @@ async function figureGeometry(page) {
       numbers.slice(1).forEach((box, i) => {
         if (box.left < numbers[i].right + 1) problems.push(`numbers touch at ${box.left}`);
       });
+      // A number shown meets no tick of a neighbour's column and stands above its band.
+      for (const column of table.querySelectorAll('.ruler > :not(:first-child, :last-child)')) {
+        const number = column.querySelector('.number').getBoundingClientRect();
+        if (number.width <= 1 || !table.classList.contains('sparse')) continue;
+        for (const side of [column.previousElementSibling, column.nextElementSibling]) {
+          const tick = getComputedStyle(side, '::after');
+          const place = side.getBoundingClientRect();
+          const middle = place.left + place.width / 2;
+          const drawn = tick.content !== 'none' && tick.visibility !== 'hidden';
+          if (drawn && middle >= number.left - 0.5 && middle <= number.right + 0.5) {
+            problems.push(`a tick in the number ${column.textContent}`);
+          }
+        }
+        column.scrollIntoView({ block: 'center' });
+        const now = column.querySelector('.number').getBoundingClientRect();
+        const [left, right] = [now.left + 1, now.right - 1];
+        const y = now.top + now.height / 2;
+        for (const x of [left, right]) {
+          const top = document.elementFromPoint(x, y);
+          if (top && !column.contains(top))
+            problems.push(`${column.textContent} under ${top.className}`);
+        }
+      }
+    }
+    // The chart grows with its pane: its labels at least 14 px where the pane is wide.
+    const chart = document.querySelector('.chart');
+    if (chart && innerWidth >= 1900) {
+      const scale = chart.getBoundingClientRect().width / chart.viewBox.baseVal.width;
+      const label = parseFloat(getComputedStyle(chart).fontSize) * scale;
+      if (label < 14) problems.push(`chart labels of ${label} px`);
     }
     return problems;
   });
@@ -833,6 +868,12 @@ for (const viewport of [phone, wide]) {
 
 test("the print layout: the terminal's text dark on light, the explanation after it, no buttons", async () => {
   const { page, errors } = await open(`${address}#v1:0n00000000000000001nn`, phone);
+  // The why panel is printed open, and closed again after.
+  const panel = () => page.$eval('#why', (details) => details.open);
+  await page.evaluate(() => dispatchEvent(new Event('beforeprint')));
+  assert.equal(await panel(), true);
+  await page.evaluate(() => dispatchEvent(new Event('afterprint')));
+  assert.equal(await panel(), false);
   const printed = await page.evaluate(() => {
     // The print style applied on the screen (Firefox's driver cannot emulate print media).
     for (const sheet of document.styleSheets) {
@@ -850,7 +891,11 @@ test("the print layout: the terminal's text dark on light, the explanation after
         .slice(0, 3)
         .map(Number);
     return {
-      buttons: [...document.querySelectorAll('button')].filter(shown).length,
+      buttons: [...document.querySelectorAll('button:not(.exercise-choice)')].filter(shown).length,
+      exercises: [...document.querySelectorAll('.exercise-choice')].filter(
+        (button) => shown(button) && button.textContent !== '',
+      ).length,
+      header: getComputedStyle(document.querySelector('#step-rotations .words .head')).display,
       terminal: shown(output) && output.textContent.includes('Waga syndromu'),
       dark: Math.max(...channels(getComputedStyle(output).color)) < 80,
       light: Math.min(...channels(getComputedStyle(document.body).backgroundColor)) > 200,
@@ -860,6 +905,8 @@ test("the print layout: the terminal's text dark on light, the explanation after
   });
   assert.deepEqual(printed, {
     buttons: 0,
+    exercises: 11,
+    header: 'table-header-group',
     terminal: true,
     dark: true,
     light: true,
@@ -869,6 +916,23 @@ test("the print layout: the terminal's text dark on light, the explanation after
   assert.deepEqual(errors, []);
   await page.close();
 });
+
+// A run of 14 rotations printed on A4, the why panel open: six pages in Chromium (the terminal's
+// text, the list and the first steps, the syndrome, the chart with the first ten rotations,
+// the rest with the result, the panel), none of them left half empty by a step kept whole.
+test(
+  'the print of a 14-rotation run: its pages on A4',
+  { skip: browserName === 'firefox' },
+  async () => {
+    const run = `#v1:${'0'.repeat(21)}n1101n${'n'.repeat(23)}`;
+    const { page, errors } = await open(`${address}${run}`);
+    const pdf = Buffer.from(await page.pdf({ format: 'A4', printBackground: true }));
+    const pages = pdf.toString('latin1').match(/\/Type\s*\/Page\b(?!s)/g).length;
+    assert.ok(pages <= 6, `${pages} pages`);
+    assert.deepEqual(errors, []);
+    await page.close();
+  },
+);
 
 // The page in English: chosen by the reader's languages, switched with "PL / EN" without
 // touching the terminal's text, remembered and carried in the link; no Polish is left but the
@@ -1162,6 +1226,54 @@ const cases = [
     },
   },
   {
+    name: '"Dalej (Enter)" at an empty prompt: an empty line, as Enter gives',
+    async run({ screen, fragment, click, press }) {
+      await click('#step');
+      const byButton = { screen: await screen(), fragment: await fragment() };
+      assert.ok(byButton.screen.endsWith("'1'): \n"), byButton.screen.slice(-20));
+      assert.equal(byButton.fragment, '#v1:n');
+      await click('#take-back');
+      await press('');
+      assert.deepEqual({ screen: await screen(), fragment: await fragment() }, byButton);
+    },
+  },
+  {
+    name: '"Dlaczego?": the point below the heads, and back to the paragraph',
+    fragment: `#v1:0n${'0'.repeat(16)}1n`,
+    async run({ page }) {
+      if (await page.$eval('#show-view', (button) => button.offsetParent !== null)) {
+        await page.tap('#show-view');
+      }
+      const link = '#step-syndrome button.why';
+      await page.$eval(link, (button) => button.scrollIntoView({ block: 'center' }));
+      await page.click(link);
+      await page.waitForSelector('#why[open] .why-back');
+      const landed = await page.evaluate(() => {
+        const point = document.querySelector('.why-back').closest('section');
+        const heading = point.querySelector('h3').getBoundingClientRect();
+        const head = document.querySelector('.view-head').getBoundingClientRect();
+        const first = point.querySelector('p').getBoundingClientRect();
+        return {
+          below: heading.top >= head.bottom - 1,
+          seen: first.top < innerHeight,
+          focused: document.activeElement === point,
+        };
+      });
+      assert.deepEqual(landed, { below: true, seen: true, focused: true });
+      await page.click('.why-back');
+      const back = await page.evaluate(() => {
+        const focused = document.activeElement;
+        const box = focused.getBoundingClientRect();
+        return {
+          link: focused.matches('#step-syndrome button.why'),
+          inSight: box.top >= 0 && box.bottom <= innerHeight,
+          gone: document.querySelector('.why-back') === null,
+        };
+      });
+      assert.deepEqual(back, { link: true, inSight: true, gone: true });
+    },
+  },
+  {
     name: 'focus: a click on the screen returns to the line; Tab goes to the buttons',
     async run({ page, screen, press }) {
       await page.evaluate(() => document.activeElement.blur());
@@ -1232,6 +1344,15 @@ test('the site opened from disk runs, or says to open bch.html: it never stays l
   const [status, view] = await page.$$eval('#status, #view-now', (elements) =>
     elements.map((element) => element.textContent),
   );
-  if (status !== '') assert.equal(view, status);
+  if (status !== '') {
+    assert.equal(view, status);
+    // Only the message: no button, panel or legend that nothing fills.
+    const shown = await page.evaluate(() =>
+      [...document.querySelectorAll('button, details, .legend, #screen')]
+        .filter((element) => element.getClientRects().length > 0)
+        .map((element) => element.id || element.className || element.tagName),
+    );
+    assert.deepEqual(shown, []);
+  }
   await page.close();
 });
