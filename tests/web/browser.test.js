@@ -324,7 +324,7 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
   // "Copied" until the next action, which leaves the status as it stood.
   const status = () => page.$eval('#status', (element) => element.textContent);
   assert.notEqual(await status(), '');
-  await page.click('#language-pl');
+  await page.click('#output');
   assert.equal(await status(), '');
   const elsewhere = await open(link);
   assert.equal(await elsewhere.screen(), fifth);
@@ -773,6 +773,10 @@ const wide = { width: 1920, height: 1080 };
 async function figureGeometry(page) {
   return page.evaluate(() => {
     const problems = [];
+    const scrolled = [document.scrollingElement, document.getElementById('view')].map((element) => [
+      element,
+      element.scrollTop,
+    ]);
     const view = document.getElementById('view').getBoundingClientRect();
     for (const table of document.querySelectorAll('#view-steps .words')) {
       const figure = table.parentElement.getBoundingClientRect();
@@ -828,6 +832,7 @@ async function figureGeometry(page) {
       const label = parseFloat(getComputedStyle(chart).fontSize) * scale;
       if (label < 14) problems.push(`chart labels of ${label} px`);
     }
+    for (const [element, top] of scrolled) element.scrollTop = top;
     return problems;
   });
 }
@@ -1227,12 +1232,16 @@ const cases = [
   },
   {
     name: '"Dalej (Enter)" at an empty prompt: an empty line, as Enter gives',
-    async run({ screen, fragment, click, press }) {
+    async run({ page, screen, fragment, click, press }) {
+      const narrow = await page.$eval('#show-view', (button) => button.offsetParent !== null);
+      if (narrow) await page.tap('#show-view');
       await click('#step');
       const byButton = { screen: await screen(), fragment: await fragment() };
       assert.ok(byButton.screen.endsWith("'1'): \n"), byButton.screen.slice(-20));
       assert.equal(byButton.fragment, '#v1:n');
       await click('#take-back');
+      if (narrow) await page.tap('#show-terminal');
+      await page.focus('#line');
       await press('');
       assert.deepEqual({ screen: await screen(), fragment: await fragment() }, byButton);
     },
