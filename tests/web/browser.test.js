@@ -922,22 +922,18 @@ test("the print layout: the terminal's text dark on light, the explanation after
   await page.close();
 });
 
-// A run of 14 rotations printed on A4, the why panel open: six pages in Chromium (the terminal's
+// A run of 14 rotations printed on A4, the why panel open: six pages in Chromium and Firefox (the terminal's
 // text, the list and the first steps, the syndrome, the chart with the first ten rotations,
 // the rest with the result, the panel), none of them left half empty by a step kept whole.
-test(
-  'the print of a 14-rotation run: its pages on A4',
-  { skip: browserName === 'firefox' },
-  async () => {
-    const run = `#v1:${'0'.repeat(21)}n1101n${'n'.repeat(23)}`;
-    const { page, errors } = await open(`${address}${run}`);
-    const pdf = Buffer.from(await page.pdf({ format: 'A4', printBackground: true }));
-    const pages = pdf.toString('latin1').match(/\/Type\s*\/Page\b(?!s)/g).length;
-    assert.ok(pages <= 6, `${pages} pages`);
-    assert.deepEqual(errors, []);
-    await page.close();
-  },
-);
+test('the print of a 14-rotation run: its pages on A4', async () => {
+  const run = `#v1:${'0'.repeat(21)}n1101n${'n'.repeat(23)}`;
+  const { page, errors } = await open(`${address}${run}`);
+  const pdf = Buffer.from(await page.pdf({ format: 'A4', printBackground: true }));
+  const pages = pdf.toString('latin1').match(/\/Type\s*\/Page\b(?!s)/g).length;
+  assert.ok(pages <= 6, `${pages} pages`);
+  assert.deepEqual(errors, []);
+  await page.close();
+});
 
 // The page in English: chosen by the reader's languages, switched with "PL / EN" without
 // touching the terminal's text, remembered and carried in the link; no Polish is left but the
