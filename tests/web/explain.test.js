@@ -422,3 +422,22 @@ test('values other than 0 and 1: bit errors only where a bit differs, no claim o
     }
   }
 });
+
+// A character typed at a pause is read there, and its line's Enter goes to the next pause: the
+// view says so at that pause and at no other.
+test('a character typed at a pause: read there, its Enter taken by the next pause', async () => {
+  const lines = ['1', `${'0'.repeat(16)}1`, '', 'x', '', '', '', ''];
+  const chunks = lines.map((line) => encoder.encode(`${line}\n`));
+  const { output } = await runProgram(program, chunks, false);
+  const s = readSteps(output, chunks);
+  // Enter, "x", its Enter, Enter, Enter: the five pauses of an error trapped after 5 rotations.
+  assert.deepEqual(
+    s.rotations.slice(1).map((rotation) => rotation.took),
+    [10, 120, 10, 10, 10],
+  );
+  for (const say of [polish, english]) {
+    const { data, texts: said } = facts(explain(s, true, say));
+    assert.equal(data.typedAtPause, 2);
+    assert.equal(said.filter((text) => text.includes('“x”') || text.includes('„x”')).length, 1);
+  }
+});

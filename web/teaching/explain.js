@@ -377,6 +377,7 @@ function rotations(steps, say) {
     { chart: { points, threshold: CORRECTABLE_WEIGHT, limit: MOST_ROTATIONS } },
     { figure: { caption: say('rotations.caption'), rows } },
   ];
+  parts.push(...typedAtPauses(shifted, say));
   // A rotation that brings every error into the window without trapping them: more than two
   // errors, whose syndrome there is the error pattern, of weight above 2.
   const all = shifted.find((rotation) => rotation.errorsInWindow && rotation.weight !== null);
@@ -394,6 +395,21 @@ function rotations(steps, say) {
     });
   }
   return { id: 'rotations', title: say('rotations.title'), parts };
+}
+
+// A pause takes one byte: where something other than Enter was typed there, the program took
+// that and the line's Enter went on to the next pause.
+function typedAtPauses(shifted, say) {
+  return shifted
+    .filter((rotation) => rotation.took !== null && rotation.took !== 10)
+    .map(({ shift, took }) => ({
+      text:
+        took > 32 && took < 127
+          ? say('rotations.typedAtPause', { shift, character: String.fromCharCode(took) })
+          : say('rotations.byteAtPause', { shift, byte: took }),
+      tone: 'unusual',
+      data: { typedAtPause: shift },
+    }));
 }
 
 // The rotation where the weight fell to 2 or less. Its title and first sentence say whether

@@ -634,4 +634,12 @@ export const english = {
   'exercise.now.answer.missed': 'Exercise “{title}”: not these positions.',
   'button.takeBackWord': 'Undo the word',
   'why.back': 'Back to the step',
+  'rotations.typedAtPause':
+    'At the pause after rotation {shift} the program read one character, the “{character}” ' +
+    'typed there, and went on; the next character typed, the line’s Enter, went to the next ' +
+    'pause. A line typed at a pause passes a pause for each of its characters.',
+  'rotations.byteAtPause':
+    'At the pause after rotation {shift} the program read one character, the byte {byte} typed ' +
+    'there, and went on; the next character typed, the line’s Enter, went to the next pause. A ' +
+    'line typed at a pause passes a pause for each of its characters.',
 };

@@ -649,4 +649,12 @@ export const polish = {
   'exercise.now.answer.missed': 'Zadanie „{title}”: to nie te pozycje.',
   'button.takeBackWord': 'Cofnij słowo',
   'why.back': 'Wróć do kroku',
+  'rotations.typedAtPause':
+    'Na pauzie po {shift}. przesunięciu program przeczytał jeden znak, wpisane tam „{character}”, ' +
+    'i poszedł dalej; następny wpisany znak, Enter kończący wiersz, trafił do następnej pauzy. ' +
+    'Wiersz wpisany na pauzie przechodzi tyle pauz, ile ma znaków.',
+  'rotations.byteAtPause':
+    'Na pauzie po {shift}. przesunięciu program przeczytał jeden znak, wpisany tam bajt {byte}, ' +
+    'i poszedł dalej; następny wpisany znak, Enter kończący wiersz, trafił do następnej pauzy. ' +
+    'Wiersz wpisany na pauzie przechodzi tyle pauz, ile ma znaków.',
 };
