@@ -1052,6 +1052,24 @@ test('exercises: three solved by typing, kept over a reload, opened from a link'
   assert.deepEqual(await exercise(), { name: trap, verdict: 'solved' });
   assert.equal(await solved(), 'trap two-parity zero-parity');
   assert.deepEqual(await accessibilityViolations(page), [], 'the exercise list open');
+  // Each ✓ on the line of its exercise's name, never on one of its own, on a phone too.
+  for (const width of [desktop.width, 320]) {
+    await page.setViewport({ ...desktop, width });
+    if (await page.$eval('#show-view', (button) => button.offsetParent !== null)) {
+      await page.click('#show-view');
+    }
+    const alone = await page.$$eval(
+      '#exercises li[data-solved] .solved-mark',
+      (marks) =>
+        marks.filter((mark) => {
+          const name = mark.previousElementSibling.getBoundingClientRect();
+          return mark.getBoundingClientRect().top >= name.bottom - 1;
+        }).length,
+    );
+    assert.equal(alone, 0, `${width} px`);
+  }
+  await page.click('#show-terminal');
+  await page.setViewport(desktop);
   const link = page.url();
   assert.match(link, new RegExp(`#v2:t=${trap};s=`));
   await page.reload();
