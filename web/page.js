@@ -45,6 +45,7 @@ const buttons = {
   step: button('step'),
   toEnd: button('to-end'),
   takeBack: button('take-back'),
+  takeBackWord: button('take-back-word'),
   redo: button('redo'),
   save: button('save-run'),
 };
@@ -170,6 +171,7 @@ function enableButtons() {
   for (const name of ['endInput', 'step', 'toEnd', 'takeBack', 'redo']) {
     enable(buttons[name], on[name]);
   }
+  enable(buttons.takeBackWord, on.takeBack);
   for (const name of ['copyLink', 'newRun', 'save']) enable(buttons[name], true);
 }
 
@@ -187,6 +189,7 @@ function showRun() {
   page.steps = readSteps(run.output, chunks);
   view.draw(explain(page.steps, run.exited, say), say);
   practice.show(page.steps, say);
+  view.reveal(); // again, beside the exercise's question where it asks one
   enableButtons();
   performance.measure('bch-view', { start: started });
 }
@@ -243,6 +246,14 @@ const actions = {
     showRun();
     if (taken !== null) terminal.setLine(new TextDecoder().decode(taken).replace(/\n$/, ''));
   },
+  // Takes back the last typed word with the Enters after it: back to the prompt it answered,
+  // the word on the line again.
+  async takeBackWord() {
+    const taken = await page.session.takeBackWord();
+    if (taken === undefined) return;
+    showRun();
+    terminal.setLine(taken === null ? '' : new TextDecoder().decode(taken).replace(/\n$/, ''));
+  },
   async redo() {
     terminal.setLine('');
     if ((await page.session.redo()) !== undefined) showRun();
@@ -287,17 +298,34 @@ buttons.takeBack.addEventListener(
   'click',
   keepTyping(() => inTurn(actions.takeBack)),
 );
+buttons.takeBackWord.addEventListener(
+  'click',
+  keepTyping(() => inTurn(actions.takeBackWord)),
+);
 buttons.redo.addEventListener(
   'click',
   keepTyping(() => inTurn(actions.redo)),
 );
 buttons.newRun.addEventListener('click', () => inTurn(actions.newRun));
 
+// "The link is on the clipboard" stays until the reader's next action, which says the status
+// that stood before it again.
+let beforeCopy = null;
+function forgetCopy(event) {
+  if (beforeCopy === null || event.target.closest?.('#copy-link')) return;
+  if (page.status.copied) tell(beforeCopy.text, beforeCopy.isError);
+  beforeCopy = null;
+}
+addEventListener('click', forgetCopy, true);
+addEventListener('keydown', forgetCopy, true);
+
 buttons.copyLink.addEventListener('click', async () => {
   const link = location.href;
   try {
     await navigator.clipboard.writeText(link);
+    beforeCopy ??= page.status;
     tell(() => say('status.copied'));
+    page.status.copied = true;
   } catch {
     tell(() => say('status.notCopied', { link }));
   }
@@ -334,8 +362,9 @@ button('view').addEventListener('keydown', (event) => {
 function placeButtons() {
   const narrow = getComputedStyle(bar).display !== 'none';
   const inBar = buttons.takeBack.parentElement === bar;
-  if (narrow && !inBar) button('show-view').parentElement.after(buttons.takeBack, buttons.redo);
-  else if (!narrow && inBar) buttons.save.before(buttons.takeBack, buttons.redo);
+  const moved = [buttons.takeBack, buttons.takeBackWord, buttons.redo];
+  if (narrow && !inBar) button('show-view').parentElement.after(...moved);
+  else if (!narrow && inBar) buttons.save.before(...moved);
 }
 new ResizeObserver(placeButtons).observe(main);
 

@@ -12,12 +12,15 @@ import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
+import { inflateSync } from 'node:zlib';
 import { after, before, test } from 'node:test';
 import { fileIn, launch, sendFile, serve } from './harness.js';
 import { divisionTask } from '../../web/practice/arithmetic_exercises.js';
+import { readRun } from '../../web/practice/exercises.js';
 import { runProgram } from '../../web/program/engine.js';
 
 const site = process.env.BCH_SITE;
+const readRunPattern = (seed) => readRun(seed).pattern;
 const onePage = pathToFileURL(resolve(process.env.BCH_PAGE)).href;
 const browserName = process.env.BCH_BROWSER || 'chromium';
 const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
@@ -286,6 +289,11 @@ test('a session at a desktop: every screen, the link at the fifth pause, reload,
   await page.waitForFunction(() => window.copied !== undefined);
   const link = await page.evaluate(() => window.copied);
   assert.equal(link, page.url());
+  // "Copied" until the next action, which leaves the status as it stood.
+  const status = () => page.$eval('#status', (element) => element.textContent);
+  assert.notEqual(await status(), '');
+  await page.click('#output');
+  assert.equal(await status(), '');
   const elsewhere = await open(link);
   assert.equal(await elsewhere.screen(), fifth);
   assert.deepEqual(elsewhere.errors, []);
@@ -733,6 +741,35 @@ const wide = { width: 1920, height: 1080 };
 async function figureGeometry(page) {
   return page.evaluate(() => {
     const problems = [];
+    const scrolled = [document.scrollingElement, document.getElementById('view')].map((element) => [
+      element,
+      element.scrollTop,
+    ]);
+    // A number shown meets no tick of a neighbour's column and stands above its band.
+    const numbersClear = (table) => {
+      for (const column of table.querySelectorAll('.ruler > :not(:first-child, :last-child)')) {
+        const number = column.querySelector('.number').getBoundingClientRect();
+        if (number.width <= 1 || !table.classList.contains('sparse')) continue;
+        for (const side of [column.previousElementSibling, column.nextElementSibling]) {
+          const tick = getComputedStyle(side, '::after');
+          const place = side.getBoundingClientRect();
+          const middle = place.left + place.width / 2;
+          const drawn = tick.content !== 'none' && tick.visibility !== 'hidden';
+          if (drawn && middle >= number.left - 0.5 && middle <= number.right + 0.5) {
+            problems.push(`a tick in the number ${column.textContent}`);
+          }
+        }
+        column.scrollIntoView({ block: 'center' });
+        const now = column.querySelector('.number').getBoundingClientRect();
+        const [left, right] = [now.left + 1, now.right - 1];
+        const y = now.top + now.height / 2;
+        for (const x of [left, right]) {
+          const top = document.elementFromPoint(x, y);
+          if (top && !column.contains(top))
+            problems.push(`${column.textContent} under ${top.className}`);
+        }
+      }
+    };
     const view = document.getElementById('view').getBoundingClientRect();
     for (const table of document.querySelectorAll('#view-steps .words')) {
       if (table.getClientRects().length === 0) continue; // in a folded part
@@ -763,6 +800,7 @@ async function figureGeometry(page) {
       numbers.slice(1).forEach((box, i) => {
         if (box.left < numbers[i].right + 1) problems.push(`numbers touch at ${box.left}`);
       });
+      numbersClear(table);
       for (const cell of table.querySelectorAll('[data-step] > [data-position]')) {
         const size = parseFloat(getComputedStyle(cell).fontSize);
         if (cell.getClientRects().length > 0 && size < 11) problems.push(`a digit of ${size} px`);
@@ -777,6 +815,14 @@ async function figureGeometry(page) {
         if (size < 11) problems.push(`a register digit of ${size.toFixed(1)} px`);
       }
     }
+    // The chart grows with its pane: its labels at least 14 px where the pane is wide.
+    const chart = document.querySelector('.chart');
+    if (chart && innerWidth >= 1900) {
+      const scale = chart.getBoundingClientRect().width / chart.viewBox.baseVal.width;
+      const label = parseFloat(getComputedStyle(chart).fontSize) * scale;
+      if (label < 14) problems.push(`chart labels of ${label} px`);
+    }
+    for (const [element, top] of scrolled) element.scrollTop = top;
     return problems;
   });
 }
@@ -892,6 +938,12 @@ for (const viewport of [phone, wide]) {
 
 test("the print layout: the terminal's text dark on light, the explanation after it, no buttons", async () => {
   const { page, errors } = await open(`${address}#v1:0n00000000000000001nn`, phone);
+  // The why panel is printed open, and closed again after.
+  const panel = () => page.$eval('#why', (details) => details.open);
+  await page.evaluate(() => dispatchEvent(new Event('beforeprint')));
+  assert.equal(await panel(), true);
+  await page.evaluate(() => dispatchEvent(new Event('afterprint')));
+  assert.equal(await panel(), false);
   const printed = await page.evaluate(() => {
     // The print style applied on the screen (Firefox's driver cannot emulate print media).
     for (const sheet of document.styleSheets) {
@@ -909,7 +961,11 @@ test("the print layout: the terminal's text dark on light, the explanation after
         .slice(0, 3)
         .map(Number);
     return {
-      buttons: [...document.querySelectorAll('button')].filter(shown).length,
+      buttons: [...document.querySelectorAll('button:not(.exercise-choice)')].filter(shown).length,
+      exercises: [...document.querySelectorAll('.exercise-choice')].filter(
+        (button) => shown(button) && button.textContent !== '',
+      ).length,
+      header: getComputedStyle(document.querySelector('#step-rotations .words .head')).display,
       terminal: shown(output) && output.textContent.includes('Waga syndromu'),
       dark: Math.max(...channels(getComputedStyle(output).color)) < 80,
       light: Math.min(...channels(getComputedStyle(document.body).backgroundColor)) > 200,
@@ -919,12 +975,40 @@ test("the print layout: the terminal's text dark on light, the explanation after
   });
   assert.deepEqual(printed, {
     buttons: 0,
+    exercises: 11,
+    header: 'table-header-group',
     terminal: true,
     dark: true,
     light: true,
     view: true,
     after: true,
   });
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+// A run of 14 rotations printed on A4, the why panel open: six pages in Chromium and Firefox (the terminal's
+// text, the list and the first steps, the syndrome, the chart with the first ten rotations,
+// the rest with the result, the panel), none of them left half empty by a step kept whole.
+// The pages of a PDF: its page objects, also those inside compressed object streams (Firefox).
+function pdfPages(pdf) {
+  const text = pdf.toString('latin1');
+  const inflated = [...text.matchAll(/stream\r?\n/g)].map((match) => {
+    const start = match.index + match[0].length;
+    try {
+      return inflateSync(pdf.subarray(start, text.indexOf('endstream', start))).toString('latin1');
+    } catch {
+      return '';
+    }
+  });
+  return [text, ...inflated].join('\n').match(/\/Type\s*\/Page\b(?!s)/g)?.length ?? 0;
+}
+test('the print of a 14-rotation run: its pages on A4', async () => {
+  const run = `#v1:${'0'.repeat(21)}n1101n${'n'.repeat(23)}`;
+  const { page, errors } = await open(`${address}${run}`);
+  const pdf = Buffer.from(await page.pdf({ format: 'A4', printBackground: true }));
+  const pages = pdfPages(pdf);
+  assert.ok(pages >= 5 && pages <= 6, `${pages} pages`);
   assert.deepEqual(errors, []);
   await page.close();
 });
@@ -1001,7 +1085,7 @@ test('the page in English, and the switch between the languages', async () => {
 // The exercises: three solved by typing, the solved ones kept over a reload, the exercise's link
 // opening it in a fresh page, axe with the list open; the progress is then cleared again.
 test('exercises: three solved by typing, kept over a reload, opened from a link', async () => {
-  const { page, errors, press, click, waitForRuns } = await open(address);
+  const { page, errors, press, click, waitForRuns, runs } = await open(address);
   const exercise = () =>
     page.$eval('#exercises .exercise', (card) => ({
       name: card.dataset.exercise,
@@ -1037,6 +1121,24 @@ test('exercises: three solved by typing, kept over a reload, opened from a link'
   assert.deepEqual(await exercise(), { name: trap, verdict: 'solved' });
   assert.equal(await solved(), 'trap two-parity zero-parity');
   assert.deepEqual(await accessibilityViolations(page), [], 'the exercise list open');
+  // Each ✓ on the line of its exercise's name, never on one of its own, on a phone too.
+  for (const width of [desktop.width, 320]) {
+    await page.setViewport({ ...desktop, width });
+    if (await page.$eval('#show-view', (button) => button.offsetParent !== null)) {
+      await page.click('#show-view');
+    }
+    const alone = await page.$$eval(
+      '#exercises li[data-solved] .solved-mark',
+      (marks) =>
+        marks.filter((mark) => {
+          const name = mark.previousElementSibling.getBoundingClientRect();
+          return mark.getBoundingClientRect().top >= name.bottom - 1;
+        }).length,
+    );
+    assert.equal(alone, 0, `${width} px`);
+  }
+  await page.click('#show-terminal');
+  await page.setViewport(desktop);
   const link = page.url();
   assert.match(link, new RegExp(`#v2:t=${trap};s=`));
   await page.reload();
@@ -1065,6 +1167,40 @@ test('exercises: three solved by typing, kept over a reload, opened from a link'
   await page.click('[data-arithmetic-run]');
   await page.waitForSelector('#exercises .exercise[data-verdict="solved"]');
   assert.equal(await solved(), 'trap two-parity zero-parity divide');
+  // "read": Enter in the positions field checks the answer and never reaches the program;
+  // positions one too high are told that positions count from 0; the card never asks for a
+  // run or "Cofnij".
+  const read = await attempt('read');
+  const seed = Number(read.split('-')[1]);
+  const before = { fragment: page.url().split(';s=')[1], runs: await runs() };
+  await page.waitForSelector('#read-positions');
+  const ones = [...readRunPattern(seed)].flatMap((bit, p) => (bit === '1' ? [p] : []));
+  const card = () =>
+    page.$eval('#exercises .exercise', (element) => ({
+      verdict: element.dataset.verdict,
+      reason: element.querySelector('.reason')?.dataset.reason ?? null,
+      text: element.querySelector('.verdict').textContent,
+    }));
+  assert.doesNotMatch((await card()).text, /uruchom|Cofnij/);
+  const answer = async (text) => {
+    await page.$eval('#read-positions', (input) => {
+      input.value = '';
+    });
+    await page.type('#read-positions', text);
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(
+      (typed) => document.querySelector('#read-positions')?.value === typed,
+      {},
+      text,
+    );
+  };
+  await answer(ones.map((p) => p + 1).join(' '));
+  const missed = await card();
+  assert.deepEqual([missed.verdict, missed.reason], ['missed', 'reason.readFromZero']);
+  assert.doesNotMatch(missed.text, /uruchom|Cofnij/);
+  assert.deepEqual({ fragment: page.url().split(';s=')[1], runs: await runs() }, before);
+  await answer(ones.join(' '));
+  assert.equal((await card()).verdict, 'solved');
   await page.evaluate(() => localStorage.removeItem('bch.v1.progress'));
   assert.deepEqual(errors, []);
   await page.close();
@@ -1150,6 +1286,11 @@ const cases = [
         ),
         [true, true, true],
       );
+      // "Cofnij słowo": the pattern and its six Enters in one click, the pattern on the line.
+      await click('#take-back-word');
+      assert.equal(await fragment(), '#v1:0n');
+      assert.ok((await screen()).endsWith('kodowego: '));
+      assert.equal(await typed(), pattern);
     },
   },
   {
@@ -1200,6 +1341,58 @@ const cases = [
         /uszkodzony.*Zaczynam od pustej sesji/,
       );
       assert.equal(await fragment(), '');
+    },
+  },
+  {
+    name: '"Dalej (Enter)" at an empty prompt: an empty line, as Enter gives',
+    async run({ page, screen, fragment, click, press }) {
+      const narrow = await page.$eval('#show-view', (button) => button.offsetParent !== null);
+      if (narrow) await page.tap('#show-view');
+      await click('#step');
+      const byButton = { screen: await screen(), fragment: await fragment() };
+      assert.ok(byButton.screen.endsWith("'1'): \n"), byButton.screen.slice(-20));
+      assert.equal(byButton.fragment, '#v1:n');
+      await click('#take-back');
+      if (narrow) await page.tap('#show-terminal');
+      await page.focus('#line');
+      await press('');
+      assert.deepEqual({ screen: await screen(), fragment: await fragment() }, byButton);
+    },
+  },
+  {
+    name: '"Dlaczego?": the point below the heads, and back to the paragraph',
+    fragment: `#v1:0n${'0'.repeat(16)}1n`,
+    async run({ page }) {
+      if (await page.$eval('#show-view', (button) => button.offsetParent !== null)) {
+        await page.tap('#show-view');
+      }
+      const link = '#step-syndrome button.why';
+      await page.$eval(link, (button) => button.scrollIntoView({ block: 'center' }));
+      await page.click(link);
+      await page.waitForSelector('#why[open] .why-back');
+      const landed = await page.evaluate(() => {
+        const point = document.querySelector('.why-back').closest('section');
+        const heading = point.querySelector('h3').getBoundingClientRect();
+        const head = document.querySelector('.view-head').getBoundingClientRect();
+        const first = point.querySelector('p').getBoundingClientRect();
+        return {
+          below: heading.top >= head.bottom - 1,
+          seen: first.top < innerHeight,
+          focused: document.activeElement === point,
+        };
+      });
+      assert.deepEqual(landed, { below: true, seen: true, focused: true });
+      await page.click('.why-back');
+      const back = await page.evaluate(() => {
+        const focused = document.activeElement;
+        const box = focused.getBoundingClientRect();
+        return {
+          link: focused.matches('#step-syndrome button.why'),
+          inSight: box.top >= 0 && box.bottom <= innerHeight,
+          gone: document.querySelector('.why-back') === null,
+        };
+      });
+      assert.deepEqual(back, { link: true, inSight: true, gone: true });
     },
   },
   {
@@ -1273,6 +1466,15 @@ test('the site opened from disk runs, or says to open bch.html: it never stays l
   const [status, view] = await page.$$eval('#status, #view-now', (elements) =>
     elements.map((element) => element.textContent),
   );
-  if (status !== '') assert.equal(view, status);
+  if (status !== '') {
+    assert.equal(view, status);
+    // Only the message: no button, panel or legend that nothing fills.
+    const shown = await page.evaluate(() =>
+      [...document.querySelectorAll('button, details, .legend, #screen')]
+        .filter((element) => element.getClientRects().length > 0)
+        .map((element) => element.id || element.className || element.tagName),
+    );
+    assert.deepEqual(shown, []);
+  }
   await page.close();
 });

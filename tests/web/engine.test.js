@@ -222,6 +222,19 @@ const sessionScripts = {
     ['handOver', ['11\n'], 'v1:11n', { undone: 0 }],
     ['redo', [], 'v1:11n', { returned: undefined }],
   ],
+  'the last word taken back with its pauses at once, and redone one hand-over at a time': [
+    ['handOver', ['1\n', `${PATTERN_16}\n`], `v1:1n${PATTERN_16}n`, {}],
+    ['toEnd', [], `v1:1n${PATTERN_16}n${'n'.repeat(6)}`, { waiting: false }],
+    ['takeBackWord', [], 'v1:1n', { returned: `${PATTERN_16}\n`, waiting: true, undone: 7 }],
+    ['redo', [], `v1:1n${PATTERN_16}n`, { returned: `${PATTERN_16}\n`, undone: 6 }],
+    ['redo', [], `v1:1n${PATTERN_16}nn`, { returned: '\n', undone: 5 }],
+    ['takeBackWord', [], 'v1:1n', { undone: 7 }],
+    ['takeBackWord', [], '', { returned: '1\n', undone: 8 }],
+    ['takeBackWord', [], '', { returned: undefined, undone: 8 }],
+    // Empty lines at a prompt and the end of the input, with no word: all of them, and null.
+    ['start', [['\n', '\n'].map(bytes), true], 'v1:nne', { waiting: false }],
+    ['takeBackWord', [], '', { returned: null, waiting: true, undone: 3 }],
+  ],
   'the end of the input: taken, taken back, and ended again by a redo': [
     ['handOver', ['1\n'], 'v1:1n', {}],
     ['handOver', [], 'v1:1ne', { waiting: false }, true],

@@ -14,10 +14,14 @@ import {
   exerciseName,
   judge,
   newAttempt,
+  nextRotation,
   parseExercise,
   readRun,
+  solution,
   typedPositions,
 } from '../../web/practice/exercises.js';
+import { missedReason } from '../../web/practice/reasons.js';
+import { MESSAGES } from '../../web/program/program.js';
 import {
   ProgressError,
   decodeProgress,
@@ -106,14 +110,53 @@ const TABLE = {
   ],
 };
 
+// A missed verdict has its reason, and any other none: both read the same facts.
+function assertReason(id, parameter, steps, answer, where) {
+  const verdict = judge(id, parameter, steps, answer);
+  const reason = missedReason(id, parameter, steps, answer);
+  assert.equal(reason !== null, verdict === 'missed', `${where}: ${verdict} ${reason?.key}`);
+  return reason;
+}
+
+// Why a near miss missed: exercise, parameter, answer, typed lines -> the reason's key and
+// parameters.
+const REASONS = [
+  ['trap', 16, null, [word, at(16)], 'reason.trappedAfter', { count: 5, want: 16 }],
+  ['trap', 5, null, [word, at(16, 30)], 'reason.count', { count: 2, want: 1 }],
+  ['trap', 5, null, [word, at(25)], 'reason.parityOnly', {}],
+  ['two-corrected', null, null, [word, at(0, 10)], 'reason.gaveUp', {}],
+  ['two-beyond', null, null, [word, at(0, 9)], 'reason.corrected', {}],
+  ['two-beyond', null, null, [word, at(21, 30)], 'reason.parityOnly', {}],
+  ['two-parity', null, null, [word, at(20, 21)], 'reason.notParityOnly', { count: 1 }],
+  ['three-parity', null, null, [word, at(20, 21, 22, 23)], 'reason.count', { count: 4, want: 3 }],
+  ['miscorrect', null, null, ['0', at(0, 10, 20)], 'reason.gaveUp', {}],
+  ['zero-parity', null, null, ['1', '0'], 'reason.parityOnes', {}],
+  ['zero-parity', null, null, ['0', '0'], 'reason.zeroInformation', {}],
+  ['zero-parity', null, null, ['000000000022202202002', '0'], 'reason.values', {}],
+  ['unseen', null, null, [word, at(0)], 'reason.syndromeWeight', {}],
+  ['unseen', null, null, [word, '0'], 'reason.noErrors', {}],
+  ['unseen', null, null, [word, '2'], 'reason.values', {}],
+  ['predict', null, { 2: false, 3: true }, [word, at(10)], 'reason.predictWrong', { shift: 3 }],
+  ['predict', null, { 2: false, 3: false }, [word, at(10)], 'reason.predictFew', { count: 2 }],
+  ['longest', null, null, [word, at(0, 29)], 'reason.gaveUp', {}],
+  ['longest', null, null, [word, at(0)], 'reason.trappedAfter', { count: 21, want: 22 }],
+];
+
 test('each exercise: answers that solve it and near misses, judged on the real program', async () => {
   for (const [id, rows] of Object.entries(TABLE)) {
     for (const [parameter, answer, lines, verdict] of rows) {
-      assert.equal(
-        judge(id, parameter, await run(...lines), answer),
-        verdict,
-        `${id} ${parameter ?? ''} ${lines.join(' / ')}`,
-      );
+      const steps = await run(...lines);
+      const where = `${id} ${parameter ?? ''} ${lines.join(' / ')}`;
+      assert.equal(judge(id, parameter, steps, answer), verdict, where);
+      assertReason(id, parameter, steps, answer, where);
+    }
+  }
+  for (const [id, parameter, answer, lines, key, parameters] of REASONS) {
+    const where = `${id} ${parameter ?? ''} ${lines.join(' / ')}`;
+    const reason = assertReason(id, parameter, await run(...lines), answer, where);
+    assert.equal(reason?.key, key, where);
+    for (const [name, value] of Object.entries(parameters)) {
+      assert.equal(reason.parameters[name], value, `${where}: ${name}`);
     }
   }
   // Read: the positions typed against those of the run the seed makes; one off misses.
@@ -125,6 +168,18 @@ test('each exercise: answers that solve it and near misses, judged on the real p
     assert.equal(judge('read', seed, steps, ones.map((p) => (p + 1) % 31).join(' ')), 'missed');
     assert.equal(judge('read', seed, steps, `${ones.join(' ')} 31`), 'missed');
     assert.equal(judge('read', seed, steps, null), 'pending');
+    // Why: each one too high, one too many, another position, not positions at all; and the
+    // worked solution names the positions.
+    const reasonOf = (answer) => assertReason('read', seed, steps, answer, `read ${seed}`)?.key;
+    if (!ones.includes(30)) {
+      assert.equal(reasonOf(ones.map((p) => p + 1).join(' ')), 'reason.readFromZero');
+    }
+    assert.equal(reasonOf(`${ones.join(' ')} 31`), 'reason.readNotPositions');
+    const other = [...Array(31).keys()].find((p) => !ones.includes(p));
+    assert.equal(reasonOf([...ones, other].join(' ')), 'reason.readCount');
+    assert.equal(reasonOf([...ones.slice(1), other].join(' ')), 'reason.readPositions');
+    assert.equal(reasonOf(ones.join(' ')), undefined);
+    assert.deepEqual(solution('read', seed).positions, ones);
   }
   // Divide and syndrome: each row checked at once, the first wrong bit found (one bit flipped,
   // the row shifted by a column either way); then the program's own run on the task's lines
@@ -260,8 +315,10 @@ test('random bytes typed: judged without a throw and never solved', async () => 
     if (steps.unusual.length === 0) continue; // zeros and ones only: a fair answer
     count += 1;
     for (const { id } of EXERCISES) {
-      const verdict = judge(id, 5, steps, id === 'read' ? line() : { 2: true });
-      assert.notEqual(verdict, 'solved', `${id}: ${JSON.stringify(steps.information?.text)}`);
+      const answer = id === 'read' ? line() : { 2: true };
+      const where = `${id}: ${JSON.stringify(steps.information?.text)}`;
+      assert.notEqual(judge(id, 5, steps, answer), 'solved', where);
+      assertReason(id, 5, steps, answer, where);
     }
   }
   assert.ok(count > 30, `only ${count} runs with unusual bytes`);
@@ -343,4 +400,35 @@ test('exercise names in links, and the progress kept', () => {
   ]) {
     assert.throws(() => decodeProgress(text), ProgressError, String(text));
   }
+});
+
+// "predict" asks about the rotation after a pause only where the program makes it: at every
+// pause of every run of one and two errors on one word (and three, for a miscorrection), the
+// rotation asked about is the next one the whole run prints, and at the last pause (the weight
+// fell to 2 or less, or rotation 22 was made) nothing is asked.
+test('the rotation "predict" asks about is always one the program makes', async () => {
+  const pause = new TextEncoder().encode(MESSAGES.pause);
+  const patterns = [[0, 1, 3]];
+  for (let a = 0; a < 31; a += 1) {
+    patterns.push([a]);
+    for (let b = a + 1; b < 31; b += 1) patterns.push([a, b]);
+  }
+  let asked = 0;
+  for (const errors of patterns) {
+    const lines = [word, at(...errors), ...new Array(23).fill('')];
+    const chunks = lines.map((line) => encoder.encode(`${line}\n`));
+    const { output } = await runProgram(program, chunks, false);
+    const whole = readSteps(output, chunks);
+    for (let end = 0; end < output.length; end += 1) {
+      if (!pause.every((byte, i) => output[end - pause.length + 1 + i] === byte)) continue;
+      const steps = readSteps(output.subarray(0, end + 1), chunks);
+      if (steps.waiting !== 'rotation') continue;
+      const shift = steps.rotations.at(-1).shift;
+      const next = nextRotation(steps);
+      const made = whole.rotations.length > shift + 1;
+      assert.equal(next, made ? shift + 1 : null, `errors at ${errors}, pause ${shift}`);
+      if (next !== null) asked += 1;
+    }
+  }
+  assert.ok(asked > 1000, `${asked} questions`);
 });

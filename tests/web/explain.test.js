@@ -268,14 +268,16 @@ const KNOWN = {
     spanLength: 10,
   },
   errors_at_0_and_11_span_of_12: { reason: 'span', spanLength: 12, says: /ma 12 pozycji\./ },
-  // In the window before any rotation: they left it, not "no rotation fits them".
+  // In the window before any rotation, and weighing 3 there: the cause is their number, not
+  // that the rotations moved them out.
   three_errors_from_28_to_30: {
     verdict: 'correction',
     outcome: 'uncorrectable',
     limit: 'code',
-    reason: 'left-window',
+    reason: 'count',
     spanFirst: 28,
     spanLength: 3,
+    unsaid: /wyprowadziły|weszłyby/,
   },
   // No division of the information word with a 2 in it; the received word is bits again.
   digit_two_in_information: {
@@ -319,8 +321,12 @@ test('named transcripts: verdicts, outcomes, spans and marks', () => {
 const program = await WebAssembly.compile(readFileSync(join(process.env.BCH_SITE, 'bch.wasm')));
 const encoder = new TextEncoder();
 // The program's run on a word and an error pattern, Enter at every pause.
+// errors: the positions of the pattern's ones, or the pattern as typed.
 async function session(information, errors) {
-  const pattern = [...'0'.repeat(31)].map((bit, p) => (errors.includes(p) ? '1' : bit)).join('');
+  const pattern =
+    typeof errors === 'string'
+      ? errors
+      : [...'0'.repeat(31)].map((bit, p) => (errors.includes(p) ? '1' : bit)).join('');
   const chunks = [`${information}\n`, `${pattern}\n`, ...new Array(23).fill('\n')].map((text) =>
     encoder.encode(text),
   );
@@ -381,13 +387,40 @@ function checkPart(section, facts, run, titles) {
     }
   }
   if ('allInWindow' in facts) {
-    // All in the window: the printed weight is the number of errors, and above 2.
+    // All in the window: the printed weight is the number of errors, and above 2; what the
+    // program does next is what it printed next: another rotation, or it gave up.
     const k = facts.allInWindow;
     assert.ok(allInWindow(errors, k), where);
     assert.deepEqual([facts.weight, s.rotations[k].weight], [n, n], where);
     assert.ok(n > 2, where);
+    const last = s.rotations.length === k + 1 && s.outcome.kind === 'uncorrectable';
+    assert.equal(facts.next, last ? 'gives-up' : 'rotation', where);
   }
+  // A received word that is a code word other than the one sent: five errors at least (d = 5).
+  if (facts.codeWord === 'true') assert.ok(n >= 5, where);
 }
+
+// Sentences found false on some run, in either language: a conclusion denied that may hold, a
+// weight with no verb, a claim for every single error (those in the parity part stay), a code
+// that guarantees nothing beyond two errors (d = 5 still keeps 3 and 4 errors from a zero
+// syndrome), the decoder's count of 243 (45 of them stay in the word), a miscorrection with no
+// rotation made, the weight rule without its condition.
+const NEVER_SAID = [
+  /neither does the conclusion|wniosek (też )?nie zachodzi/,
+  /\bits weight \d/,
+  /every single error is corrected|każdy zostaje poprawiony/,
+  /guarantees nothing|niczego nie gwarantuje/,
+  /\b243\b/,
+  /^Why a weight|^Dlaczego waga/,
+  /shifts on/,
+];
+const texts = (model) => [
+  model.now,
+  ...model.sections.flatMap((section) => [
+    section.title,
+    ...section.parts.map((part) => part.text ?? part.figure?.caption ?? ''),
+  ]),
+];
 
 // A run of two errors counted by what the view says came of it.
 function tally(twoErrors, { errors, data, where }) {
@@ -428,16 +461,7 @@ function beyond(twoErrors, { s, errors, where }) {
 function assertWhyStates(counts) {
   const { patterns, corrected, decoder, span, rotations, later, never } = counts;
   const parity = counts['no-correction'];
-  const told = [
-    patterns,
-    parity,
-    corrected,
-    decoder,
-    span,
-    rotations,
-    patterns,
-    parity + corrected,
-  ];
+  const told = [patterns, parity, corrected, decoder, span, rotations, patterns, corrected, parity];
   const ofTheCode = new Set(Object.values(FACTS).filter(Number.isInteger));
   const stated = (text) => (text.match(/\d+/g) ?? []).map(Number).filter((m) => !ofTheCode.has(m));
   for (const say of [polish, english]) {
@@ -450,6 +474,7 @@ function assertWhyStates(counts) {
     const others = points.flatMap((point) => [point.title, ...point.paragraphs]);
     for (const text of others.filter((other) => ![limits, further].includes(other))) {
       for (const m of stated(text)) assert.ok([0, 1, 2, 4, 5, 32].includes(m), `${m} in: ${text}`);
+      for (const wrong of NEVER_SAID) assert.doesNotMatch(text, wrong);
     }
   }
 }
@@ -491,6 +516,15 @@ test('every single, double and triple error on one word, and five errors: each c
       assert.equal(data.limit, n <= 2 ? 'decoder' : 'code', where);
       assert.ok(n > 2 || data.outcome === 'uncorrectable', `${where}: miscorrected`);
     }
+    // A decoder's reason (span, rotations) only for what the code corrects; beyond it, the
+    // number of errors.
+    if (data.outcome === 'uncorrectable') {
+      const reasons = n <= 2 ? ['span', 'rotations'] : ['count', 'all-in-window'];
+      assert.ok(reasons.includes(data.reason), `${where}: ${data.reason}`);
+    }
+    for (const text of [inPolish, inEnglish].flatMap(texts)) {
+      for (const wrong of NEVER_SAID) assert.doesNotMatch(text, wrong, where);
+    }
     if (n === 2) tally(twoErrors, run);
     if (n === 2 && data.outcome === 'uncorrectable') beyond(twoErrors, run);
   }
@@ -509,4 +543,46 @@ test('every single, double and triple error on one word, and five errors: each c
   assertWhyStates(twoErrors);
   assert.ok(titles.yes.size > 0 && titles.no.size > 0);
   for (const title of titles.yes) assert.ok(!titles.no.has(title), title);
+});
+
+// Values other than 0 and 1 typed: errors are counted only where a bit differs (modulo 2), and
+// no claim about bit errors (a code word received, the syndrome being the error vector, a
+// trapping's reason) rests on the values that differ.
+const TYPED = [
+  // "-" is −3: the received −1 differs from it in value, not in bit.
+  ['-', '0', { errors: '0', bitErrors: '', verdict: 'no-correction' }],
+  // Nothing changes modulo 2 ("x" is 72, even), though three values differ.
+  ['abc', 'x', { errors: '0 1 2', bitErrors: '', verdict: 'no-correction', missed: undefined }],
+  ['2 junk', '01-03', { bitErrors: '1 2 4', outcome: 'uncorrectable', reason: undefined }],
+];
+test('values other than 0 and 1: bit errors only where a bit differs, no claim of bit errors', async () => {
+  for (const [information, pattern, expected] of TYPED) {
+    const s = await session(information, pattern);
+    const where = `${information} / ${pattern}`;
+    for (const say of [polish, english]) {
+      const { data, texts: said } = facts(explain(s, true, say));
+      for (const [key, value] of Object.entries(expected)) assert.equal(data[key], value, where);
+      assert.notEqual(data.codeWord, 'true', where);
+      for (const text of said) assert.doesNotMatch(text, /code word other|słowem kodowym, innym/);
+    }
+  }
+});
+
+// A character typed at a pause is read there, and its line's Enter goes to the next pause: the
+// view says so at that pause and at no other.
+test('a character typed at a pause: read there, its Enter taken by the next pause', async () => {
+  const lines = ['1', `${'0'.repeat(16)}1`, '', 'x', '', '', '', ''];
+  const chunks = lines.map((line) => encoder.encode(`${line}\n`));
+  const { output } = await runProgram(program, chunks, false);
+  const s = readSteps(output, chunks);
+  // Enter, "x", its Enter, Enter, Enter: the five pauses of an error trapped after 5 rotations.
+  assert.deepEqual(
+    s.rotations.slice(1).map((rotation) => rotation.took),
+    [10, 120, 10, 10, 10],
+  );
+  for (const say of [polish, english]) {
+    const { data, texts: said } = facts(explain(s, true, say));
+    assert.equal(data.typedAtPause, 2);
+    assert.equal(said.filter((text) => text.includes('“x”') || text.includes('„x”')).length, 1);
+  }
 });

@@ -110,10 +110,13 @@ const KNOWN_SENTENCES = [
     'en',
     'legend.trapped',
     {},
-    'rotation after which the weight fell to 2: number and weight boxed',
+    'rotation after which the weight fell to 2 or less: number and weight boxed',
   ],
   // Every plural form, with its noun.
   ['pl', 'error.differs', { count: 1, positions: [4] }, '…na pozycji 4: 1 błąd.'],
+  ['pl', 'error.bitsDiffer', { count: 5, positions: [0, 1, 2, 3, 4] }, '…: 5 błędów bitów.'],
+  ['pl', 'uncorrectable.count', { count: 3 }, '…w oknie 3 błędy dają syndrom o wadze 3 > 2'],
+  ['pl', 'uncorrectable.count', { count: 5 }, '…w oknie 5 błędów daje syndrom o wadze 5 > 2'],
   ['pl', 'error.differs', { count: 2, positions: [4, 9] }, '…na pozycjach 4 i 9: 2 błędy.'],
   ['pl', 'error.differs', { count: 3, positions: [0, 1, 2] }, '…na pozycjach 0, 1 i 2: 3 błędy.'],
   [

@@ -18,6 +18,7 @@
 //   (predict) or the positions typed (read)
 // readRun(seed) -> { information, pattern }: the typed lines of the run that "read" shows
 // solution(id, parameter) -> the parameters of the catalogue's worked solution
+// nextRotation(steps) -> the rotation the program makes after the pause it waits at, or null
 import {
   CORRECTABLE_WEIGHT,
   DEFAULT_INFORMATION,
@@ -204,9 +205,25 @@ export function readRun(seed) {
   return { information, pattern };
 }
 
-// What the worked solution names: for "trap", the position whose error needs k rotations.
+// What the worked solution names: for "trap", the position whose error needs k rotations; for
+// "read", the positions of the errors (the typed words hold 0 and 1 only, so the received word
+// differs from the code vector exactly at the pattern's ones).
 export function solution(id, parameter) {
+  if (id === 'read') {
+    const { pattern } = readRun(parameter);
+    return { positions: [...pattern].flatMap((bit, p) => (bit === '1' ? [p] : [])) };
+  }
   if (id !== 'trap') return {};
   const position = INFORMATION_LENGTH - parameter;
   return { k: parameter, position, pattern: `${'0'.repeat(position)}1`, word: DEFAULT_INFORMATION };
+}
+
+// At a pause after a rotation the program rotates again unless the weight has fallen to 2 or
+// less (it corrects next) or the rotation was its last (it gives up): the rotation it makes
+// next, or null where it makes none.
+export function nextRotation(steps) {
+  if (steps?.waiting !== 'rotation') return null;
+  const last = steps.rotations.at(-1);
+  if (last.weight === null || last.trapped || last.shift >= MOST_ROTATIONS) return null;
+  return last.shift + 1;
 }

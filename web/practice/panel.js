@@ -1,7 +1,9 @@
 // Drawing the exercises' panel: the list of exercises with what is solved, and the card of the
 // exercise attempted (its goal, the task's own controls, the verdict of the last run, a hint
 // and, once attempted or solved, the worked solution). It only draws, from a state
-// { say, progress, attempt, verdict, attempted }; practice.js owns the state and the events.
+// { say, progress, attempt, verdict, attempted, reason, status } (reason: why the last run
+// missed, { key, parameters } or null; status: the verdict's catalogue key); practice.js owns
+// the state and the events.
 //
 // drawList(state, notice) -> the panel's summary (the exercises solved and the pass mark), a
 //   notice (a key, or null) and the list
@@ -58,12 +60,23 @@ export function drawList(state, notice) {
   ];
 }
 
-export function drawCard({ say, progress, attempt, verdict, attempted }, controls) {
+// Why the last run missed, beside its verdict.
+function reasonLine(say, reason) {
+  if (!reason) return '';
+  return make(
+    'p',
+    { class: 'reason', 'data-reason': reason.key },
+    say(reason.key, reason.parameters),
+  );
+}
+
+export function drawCard(state, controls) {
+  const { say, progress, attempt, verdict, attempted, reason } = state;
   const { id, parameter } = attempt;
   const entry = (field, parameters = {}) => say(`exercise.${id}.${field}`, parameters);
   const parameters = { k: parameter, goal: PREDICTIONS_TO_SOLVE, ...solution(id, parameter) };
   const solved = progress.solved.includes(id);
-  const status = solved && verdict !== 'solved' ? 'exercise.solvedBefore' : `exercise.${verdict}`;
+  const status = solved && verdict !== 'solved' ? 'exercise.solvedBefore' : state.status;
   const drawn = EXERCISES.find((exercise) => exercise.id === id).parameter !== null;
   return make(
     'section',
@@ -77,6 +90,7 @@ export function drawCard({ say, progress, attempt, verdict, attempted }, control
     make('p', { class: 'goal' }, entry('goal', parameters)),
     ...controls,
     make('p', { class: `verdict ${verdict}`, role: 'status' }, say(status)),
+    reasonLine(say, reason),
     make(
       'details',
       {},

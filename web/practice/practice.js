@@ -19,6 +19,7 @@
 //   practice.name()              the exercise being attempted, as a link names it, or null
 //   practice.newRun()            a new run of the program: its predictions start afresh
 import { EXERCISES, exerciseName, judge, newAttempt, parseExercise } from './exercises.js';
+import { missedReason } from './reasons.js';
 import { drawCard, drawList } from './panel.js';
 import { ProgressError, decodeProgress, emptyProgress, encodeProgress, solve } from './progress.js';
 import { createTask } from './tasks.js';
@@ -73,6 +74,13 @@ class Practice {
     else if (steps) now = judge(attempt.id, attempt.parameter, steps);
     if (now !== 'pending') this.attempted = true;
     this.verdict = now;
+    // Why a run missed: the task's answer, or the run's facts.
+    this.reason = null;
+    if (now === 'missed') {
+      this.reason = task
+        ? (task.reason?.() ?? null)
+        : missedReason(attempt.id, attempt.parameter, steps);
+    }
     this.report();
     if (now === 'solved' && !this.progress.solved.includes(attempt.id)) {
       this.keep(solve(this.progress, attempt.id));
@@ -114,16 +122,23 @@ class Practice {
     headLine.hidden = attempt === null;
     headLine.dataset.verdict = this.verdict;
     const title = attempt && say(`exercise.${attempt.id}.title`);
-    headLine.textContent = attempt === null ? '' : say(`exercise.now.${this.verdict}`, { title });
+    headLine.textContent = attempt === null ? '' : say(this.statusKey('exercise.now'), { title });
     const asked = this.task?.question(this.steps) ?? null;
     this.question.hidden = asked === null;
     this.question.replaceChildren(...(asked ?? []));
   }
 
+  // The verdict's key under `prefix`: an exercise answered in its card does not ask for a run.
+  statusKey(prefix) {
+    const answered = this.task?.answered && this.verdict !== 'solved';
+    return `${prefix}.${answered ? 'answer.' : ''}${this.verdict}`;
+  }
+
   draw() {
     if (this.say === null) return; // nothing shown yet: the first run draws it
-    const { say, progress, attempt, verdict, attempted, panel } = this;
-    const state = { say, progress, attempt, verdict, attempted };
+    const { say, progress, attempt, verdict, attempted, panel, reason } = this;
+    const state = { say, progress, attempt, verdict, attempted, reason };
+    state.status = attempt && this.statusKey('exercise');
     const card = attempt ? [drawCard(state, this.task?.card() ?? [])] : [];
     panel.replaceChildren(...drawList(state, this.notice), ...card);
     panel.dataset.solved = EXERCISES.map(({ id }) => id)

@@ -10,6 +10,8 @@
 //   host.runLines(lines)       the program's run on typed lines: { steps, lines }
 //   host.redraw()              the panel and the head drawn again
 //   task.judge(steps) -> 'solved' | 'missed' | 'pending', or undefined for the run's own judge
+//   task.reason() -> why the last judged answer missed (reasons.js), or null
+//   task.answered              the exercise is answered in its card, not by running the program
 //   task.card() -> elements the exercise's card shows under its goal
 //   task.question(steps) -> elements the view's head shows beside a pause, or null
 //   task.click(target) -> true where a click was the task's
@@ -17,8 +19,9 @@
 //   task.start()               once chosen (may fetch what it shows)
 //   task.newRun()              a new run of the program begins
 import { make } from '../teaching/dom.js';
-import { judge, readRun, scorePredictions } from './exercises.js';
+import { judge, nextRotation, readRun, scorePredictions } from './exercises.js';
 import { ARITHMETIC_TASKS } from './arithmetic_tasks.js';
+import { missedReason } from './reasons.js';
 
 function createPredict(attempt, host) {
   let predictions = {}; // shift -> the weight predicted to be at most 2
@@ -31,6 +34,7 @@ function createPredict(attempt, host) {
       if (wrong === 0 && right > host.progress().bestPrediction) host.keepBest(right);
       return judge('predict', null, shown, predictions);
     },
+    reason: () => missedReason('predict', null, steps, predictions),
     card() {
       const { right, wrong } = scorePredictions(steps ?? { rotations: [] }, predictions);
       const best = host.progress().bestPrediction;
@@ -42,11 +46,12 @@ function createPredict(attempt, host) {
         ),
       ];
     },
-    // Asked only while the program waits at a pause and no answer is given for the next one.
+    // Asked only while the program waits at a pause after which it rotates again, and no
+    // answer is given for that rotation: where the weight has fallen to 2 or less, or after
+    // its last rotation, there is no next rotation to ask about.
     question(shown) {
-      if (shown?.waiting !== 'rotation') return null;
-      const next = shown.rotations.at(-1).shift + 1;
-      if (next in predictions) return null;
+      const next = nextRotation(shown);
+      if (next === null || next in predictions) return null;
       const answer = (value, key) =>
         make(
           'button',
@@ -80,7 +85,9 @@ function createRead(attempt, host) {
   let read = null;
   let verdict = 'pending';
   return {
+    answered: true,
     judge: () => verdict,
+    reason: () => read && missedReason('read', attempt.parameter, read.steps, read.answer),
     card() {
       const { say } = host;
       if (read === null) return [make('p', {}, say('read.loading'))];

@@ -25,6 +25,10 @@
 //   session.toEnd()        Enter at every pause left, to the program's end
 //   session.takeBack() -> the chunk taken back, null for the end of the input, or undefined
 //                          where there is nothing to take back
+//   session.takeBackWord() -> the last typed word taken back with the Enters after it (the
+//                          pauses it led to) and the end of the input, each remembered for a redo
+//                          as takeBack does; returns the word (a chunk), null where only Enters and
+//                          the end were there, or undefined where there is nothing to take back
 //   session.redo() -> the hand-over made again (as takeBack), or undefined
 //   session.controls(waitingAt) -> { endInput, step, toEnd, takeBack, redo }: which of the
 //                          page's controls act now, the program waiting at `waitingAt`
@@ -106,6 +110,19 @@ class Session {
     this.undone.push(taken);
     await this.show(chunks, false);
     return taken;
+  }
+
+  async takeBackWord() {
+    if (this.run === null || (this.chunks.length === 0 && !this.ended)) return undefined;
+    const chunks = [...this.chunks];
+    const taken = this.ended ? [null] : [];
+    const isEnter = (chunk) => chunk.length === 1 && chunk[0] === ENTER[0];
+    while (chunks.length > 0 && isEnter(chunks.at(-1))) taken.push(chunks.pop());
+    const word = chunks.length > 0 ? chunks.pop() : null;
+    if (word !== null) taken.push(word);
+    this.undone.push(...taken);
+    await this.show(chunks, false);
+    return word;
   }
 
   async redo() {

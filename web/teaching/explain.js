@@ -96,6 +96,17 @@ function spanRow(span) {
 const errorCount = (steps) => bitErrors(steps)?.length ?? null;
 const beyondCode = (total) => total !== null && total > CORRECTABLE_WEIGHT;
 
+// Where the received word's bits differ from the code vector's: the program adds a typed value
+// as a number and keeps the remainder modulo 2, so a value other than 0 and 1 changes a bit only
+// where it changes the value's parity. With values 0 and 1 alone, these are the errors. Null
+// where either row's values are unknown.
+function bitsDiffering(steps) {
+  const sent = steps.codeVector?.values;
+  const received = steps.rotations[0]?.word.values;
+  if (!sent || !received) return null;
+  return sent.flatMap((value, p) => (Math.abs(value - received[p]) % 2 === 1 ? [p] : []));
+}
+
 // The window positions whose bits the correction at a rotation flips: read off the printed
 // result once it is there, else, with values 0 and 1 only, the syndrome's ones (adding 1 to a
 // bit flips it). Null where neither is known.
@@ -167,29 +178,14 @@ function error(steps, say) {
   rows.push(
     wordRow('received', 'r', steps.rotations[0].word, { error: errors && errors.positions }),
   );
-  const parts = [{ figure: { caption: say('error.caption'), rows } }];
-  if (errorPattern) {
-    const { ones } = errorPattern;
-    parts.push({
-      text:
-        ones.length === 0
-          ? say('error.noOnes')
-          : say('error.ones', { count: ones.length, positions: ones }),
-      data: { ones: ones.join(' ') },
-    });
-    if (errorPattern.nonBinary.length > 0) {
-      parts.push({
-        text: say('error.nonBinary', {
-          count: errorPattern.nonBinary.length,
-          values: typedValues(errorPattern, say),
-        }),
-        tone: 'unusual',
-        data: { unusual: errorPattern.nonBinary.join(' ') },
-      });
-    }
-  }
+  const parts = [
+    { figure: { caption: say('error.caption'), rows } },
+    ...(errorPattern ? patternParts(errorPattern, say) : []),
+  ];
   if (!errors) {
     parts.push({ text: say('error.unsplit'), tone: 'unusual' });
+  } else if (bitErrors(steps) === null && errors.positions.length > 0) {
+    parts.push(valuesDiffer(steps, say));
   } else {
     const { positions } = errors;
     parts.push({
@@ -205,6 +201,48 @@ function error(steps, say) {
     }
   }
   return { id: 'error', title: say('error.title'), parts };
+}
+
+// What the typed error pattern holds: its ones, and its values other than 0 and 1.
+function patternParts(errorPattern, say) {
+  const { ones } = errorPattern;
+  const parts = [
+    {
+      text:
+        ones.length === 0
+          ? say('error.noOnes')
+          : say('error.ones', { count: ones.length, positions: ones }),
+      data: { ones: ones.join(' ') },
+    },
+  ];
+  if (errorPattern.nonBinary.length > 0) {
+    parts.push({
+      text: say('error.nonBinary', {
+        count: errorPattern.nonBinary.length,
+        values: typedValues(errorPattern, say),
+      }),
+      tone: 'unusual',
+      data: { unusual: errorPattern.nonBinary.join(' ') },
+    });
+  }
+  return parts;
+}
+
+// Where values other than 0 and 1 were typed, the words differ in values at some positions and
+// in bits (modulo 2) at some of those: only the latter are errors of bits.
+function valuesDiffer(steps, say) {
+  const { positions } = steps.errors;
+  const bits = bitsDiffering(steps) ?? [];
+  return {
+    text: [
+      say('error.valuesDiffer', { count: positions.length, positions }),
+      bits.length === 0
+        ? say('error.noBitDiffers')
+        : say('error.bitsDiffer', { count: bits.length, positions: bits }),
+    ].join(' '),
+    tone: 'unusual',
+    data: { errors: positions.join(' '), bitErrors: bits.join(' ') },
+  };
 }
 
 function syndrome(steps, say) {
@@ -268,20 +306,39 @@ function noCorrectionNote(steps, total, say) {
       },
     ];
   }
-  const missed = errors ? inInformation(errors.positions) : [];
+  return missedNote(steps, total, say);
+}
+
+// Errors in the information part that the syndrome's weight did not show. With values other
+// than 0 and 1, only a changed bit is an error, and the received word, holding such values, is
+// no code word of bits whatever its syndrome.
+function missedNote(steps, total, say) {
+  const { errors } = steps;
+  const received = steps.rotations[0];
+  const binary = bitErrors(steps) !== null;
+  const missed = inInformation((binary ? errors?.positions : bitsDiffering(steps)) ?? []);
   if (missed.length === 0) return [];
   const { values } = received.syndrome;
   const zero = values !== null && values.every((value) => value === 0);
+  let weightKey = zero ? 'syndrome.missedZero' : 'syndrome.missedLight';
+  if (!binary) weightKey = zero ? 'syndrome.missedZeroValues' : 'syndrome.missedLight';
   const sentences = [
-    say('syndrome.missed', { count: missed.length, positions: missed }),
-    say(zero ? 'syndrome.missedZero' : 'syndrome.missedLight', { weight: received.weight }),
+    say(binary ? 'syndrome.missed' : 'syndrome.missedBits', {
+      count: missed.length,
+      positions: missed,
+    }),
+    say(weightKey, { weight: received.weight }),
     ...(beyondCode(total) ? [say('beyond.is', { count: total })] : []),
   ];
   return [
     {
       text: sentences.join(' '),
       tone: 'note',
-      data: { missed: missed.join(' '), syndromeZero: String(zero) },
+      data: {
+        missed: missed.join(' '),
+        syndromeZero: String(zero),
+        codeWord: String(binary && zero),
+      },
       why: 'why-more',
     },
   ];
@@ -324,18 +381,39 @@ function rotations(steps, say) {
     { figure: { caption: say('rotations.caption'), rows } },
     ...registerParts(steps, say),
   ];
+  parts.push(...typedAtPauses(shifted, say));
   // A rotation that brings every error into the window without trapping them: more than two
   // errors, whose syndrome there is the error pattern, of weight above 2.
   const all = shifted.find((rotation) => rotation.errorsInWindow && rotation.weight !== null);
   const total = errorCount(steps);
   if (all && total !== null && all.weight > CORRECTABLE_WEIGHT) {
+    // The program rotates on after any rotation but its last, where it gives up.
+    const last = all.shift >= MOST_ROTATIONS;
     parts.push({
-      text: say('rotations.allInWindow', { shift: all.shift, count: total, weight: all.weight }),
-      data: { allInWindow: all.shift, weight: all.weight },
+      text: [
+        say('rotations.allInWindow', { shift: all.shift, count: total, weight: all.weight }),
+        say(last ? 'rotations.givesUp' : 'rotations.goesOn', { shift: all.shift }),
+      ].join(' '),
+      data: { allInWindow: all.shift, weight: all.weight, next: last ? 'gives-up' : 'rotation' },
       why: 'why-more',
     });
   }
   return { id: 'rotations', title: say('rotations.title'), parts };
+}
+
+// A pause takes one byte: where something other than Enter was typed there, the program took
+// that and the line's Enter went on to the next pause.
+function typedAtPauses(shifted, say) {
+  return shifted
+    .filter((rotation) => rotation.took !== null && rotation.took !== 10)
+    .map(({ shift, took }) => ({
+      text:
+        took > 32 && took < 127
+          ? say('rotations.typedAtPause', { shift, character: String.fromCharCode(took) })
+          : say('rotations.byteAtPause', { shift, byte: took }),
+      tone: 'unusual',
+      data: { typedAtPause: shift },
+    }));
 }
 
 // The rotation where the weight fell to 2 or less. Its title and first sentence say whether
@@ -493,24 +571,18 @@ function uncorrectable(steps, say) {
     why,
   });
   const allIn = steps.rotations.slice(1).find((rotation) => rotation.errorsInWindow);
-  if (allIn) {
+  if (allIn && total !== null) {
     // All the errors stood in the window and the weight stayed above 2: more than two errors.
-    return [
-      verdict(
-        { limit: beyond ? 'code' : '', reason: 'all-in-window' },
-        [
-          say('uncorrectable.allInWindow', { shift: allIn.shift, weight: allIn.weight }),
-          ...(beyond ? [say('beyond.is', { count: total })] : []),
-        ],
-        'why-more',
-      ),
-    ];
+    const said = [say('uncorrectable.allInWindow', { shift: allIn.shift, weight: allIn.weight })];
+    if (beyond) said.push(say('beyond.is', { count: total }));
+    return [verdict({ limit: beyond ? 'code' : '', reason: 'all-in-window' }, said, 'why-more')];
   }
-  if (!errors || !errors.span) return [verdict({ limit: beyond ? 'code' : '' })];
+  // Where values other than 0 and 1 were typed, the words differ in values that are no errors
+  // of bits, and their span says nothing about trapping.
+  if (!errors || !errors.span || total === null) return [verdict({ limit: '' })];
   const { positions, span } = errors;
-  const reason = uncorrectableReason(errors);
-  let limit = '';
-  if (total !== null) limit = beyond ? 'code' : 'decoder';
+  const reason = beyond ? 'count' : uncorrectableReason(errors);
+  const limit = beyond ? 'code' : 'decoder';
   const parts = [verdict({ limit, reason })];
   if (limit === 'decoder') {
     parts.push({
@@ -534,7 +606,9 @@ function uncorrectable(steps, say) {
 
 // Why trapping could not catch the errors: their span is longer than the window, they stood
 // in it before any rotation (and the rotations moved them out), or they would enter it
-// together only after more rotations than the program makes.
+// together only after more rotations than the program makes. With more than two errors none of
+// these is the cause (uncorrectable() says 'count'): in the window, their syndrome is the error
+// vector, of weight above 2, so no rotation would trap them.
 function uncorrectableReason({ trapRotation }) {
   if (trapRotation === null) return 'span';
   return trapRotation === 0 ? 'left-window' : 'rotations';
@@ -544,10 +618,11 @@ function uncorrectableReason({ trapRotation }) {
 // errors where it is beyond the code.
 function spanParagraph({ positions, span, trapRotation }, reason, beyond, say) {
   const because = {
-    span: say('uncorrectable.span'),
-    'left-window': say('uncorrectable.leftWindow'),
-    rotations: say('uncorrectable.rotations', { shift: trapRotation, most: MOST_ROTATIONS }),
-  }[reason];
+    span: () => say('uncorrectable.span'),
+    'left-window': () => say('uncorrectable.leftWindow'),
+    rotations: () => say('uncorrectable.rotations', { shift: trapRotation, most: MOST_ROTATIONS }),
+    count: () => say('uncorrectable.count', { count: positions.length }),
+  }[reason]();
   return {
     text: [
       say('uncorrectable.spanAt', {

@@ -39,7 +39,9 @@
 //                the received word rotated by shift, errorsAt: errors.positions moved to
 //                (p + shift) mod 31, errorsInWindow: all of errorsAt lie in 21..30,
 //                syndromeOnes: 21 + q for each syndrome value 1 at q (the window position under
-//                which it stands), syndromeShowsErrors: syndromeOnes equals errorsAt }
+//                which it stands), syndromeShowsErrors: syndromeOnes equals errorsAt, took: the
+//                byte the program read at the pause after it (one byte, whatever was typed:
+//                10 for an Enter alone), once the output shows it went on; else null }
 //   verdict      'no-correction' (weight 2 or less) or 'correction'
 //   errors       once codeVector and the received word are split: { positions: where the
 //                received value differs from the code vector's, parityOnly: positions is not
@@ -507,7 +509,25 @@ export function readSteps(output, input) {
   if (reader.unexpected === null) steps.partial = text.slice(reader.at);
   const last = steps.rotations.at(-1);
   if (last) last.waiting = steps.waiting === 'rotation';
+  notePauses(reading);
   return steps;
+}
+
+// At each pause the program reads one byte, from where the error pattern's line ended: an Enter
+// alone is that byte, but a character typed there is read instead and its line end waits for
+// the next pause. A pause's byte is known once the output shows the program went on after it.
+function notePauses({ steps, chunks, typedAt }) {
+  for (const rotation of steps.rotations) rotation.took = null;
+  if (chunks === null || steps.errorPattern === null) return;
+  const rest = [
+    chunks[typedAt.chunk]?.subarray(typedAt.offset) ?? [],
+    ...chunks.slice(typedAt.chunk + 1),
+  ];
+  const bytes = rest.flatMap((chunk) => [...chunk]);
+  const went = steps.rotations.length - (steps.outcome ? 1 : 2);
+  for (let k = 1; k <= went && k - 1 < bytes.length; k += 1) {
+    steps.rotations[k].took = bytes[k - 1];
+  }
 }
 
 // The next printed word after its label, the received word first (rotation 0), then each

@@ -87,20 +87,12 @@ const dataAttributes = (data = {}) =>
 const cell = (attributes, ...children) =>
   make('span', { role: 'cell', ...attributes }, ...children);
 const windowClass = (position) => (position >= WINDOW_FIRST ? 'window' : null);
-// Empty cells for positions from..to-1, split where the window begins.
+// Empty cells for positions from..to-1, one a position, so that a printed figure (a table
+// there, whose cells cannot span columns) keeps position under position.
 function gaps(from, to) {
-  const parts =
-    from < WINDOW_FIRST && to > WINDOW_FIRST
-      ? [
-          [from, WINDOW_FIRST],
-          [WINDOW_FIRST, to],
-        ]
-      : [[from, to]];
-  return parts
-    .filter(([a, b]) => b > a)
-    .map(([a, b]) =>
-      cell({ 'aria-colspan': b - a, style: `grid-column: span ${b - a}`, class: windowClass(a) }),
-    );
+  return Array.from({ length: Math.max(0, to - from) }, (_, i) =>
+    cell({ class: windowClass(from + i) }),
+  );
 }
 
 function tableHead() {
@@ -453,14 +445,62 @@ function reveal(parts) {
   // A row of a figure also stays below the figure's own head.
   const figureHead = target.closest?.('.words')?.querySelector('.head');
   if (figureHead) top += figureHead.offsetHeight;
-  const bottom = box.bottom - margin;
-  const place = target.getBoundingClientRect();
   const scroller = own ? view : document.scrollingElement;
-  if (place.bottom > bottom) {
-    scroller.scrollTop += Math.min(place.bottom - bottom, place.top - top);
-  } else if (place.top < top) {
-    scroller.scrollTop -= top - place.top;
+  scroller.scrollTop += scrollBy(target, top, box.bottom - margin, head);
+}
+
+// How far to scroll for the target to stand between top and bottom: as little as that takes,
+// or, while the head asks a question about the next rotation, so that the current row stands
+// right under it.
+function scrollBy(target, top, bottom, head) {
+  const place = target.getBoundingClientRect();
+  if (head.querySelector('.predict:not([hidden])') && target.matches('.current')) {
+    // The rotation's word, above its syndrome.
+    const word = target.matches('.under') ? target.previousElementSibling : target;
+    return word.getBoundingClientRect().top - top;
   }
+  if (place.bottom > bottom) return Math.min(place.bottom - bottom, place.top - top);
+  return place.top < top ? place.top - top : 0;
+}
+
+// "Dlaczego?" and the way back, and the panel open in print.
+function whyJumps(panel, parts) {
+  // "Dlaczego?" opens the panel at its point and moves the reader there, its heading below the
+  // heads that stay at the top (the point's scroll margin); a button under the heading leads
+  // back to the paragraph the reader came from. (Not links to "#id": the address's fragment
+  // holds the session.)
+  let cameFrom = null; // the paragraph of the last "Dlaczego?"
+  parts.view.addEventListener('click', (event) => {
+    const back = event.target.closest('button.why-back');
+    if (back) {
+      back.remove();
+      const paragraph = cameFrom?.isConnected ? cameFrom : latest(parts.steps);
+      paragraph?.scrollIntoView({ block: 'center' });
+      paragraph?.querySelector('button.why')?.focus({ preventScroll: true });
+      return;
+    }
+    const link = event.target.closest('button.why');
+    if (!link) return;
+    cameFrom = link.closest('p') ?? link;
+    panel.open = true;
+    const point = document.getElementById(link.dataset.why);
+    for (const old of panel.querySelectorAll('button.why-back')) old.remove();
+    point.firstElementChild.after(
+      make('button', { type: 'button', class: 'why-back' }, `↑ ${say('why.back')}`),
+    );
+    point.focus({ preventScroll: true });
+    point.scrollIntoView({ block: 'start' });
+  });
+  // A printed page shows the panel open (and the reader's choice is kept on the screen).
+  let openBeforePrint = null;
+  addEventListener('beforeprint', () => {
+    openBeforePrint = panel.open;
+    panel.open = true;
+  });
+  addEventListener('afterprint', () => {
+    if (openBeforePrint !== null) panel.open = openBeforePrint;
+    openBeforePrint = null;
+  });
 }
 
 export function createView() {
@@ -478,16 +518,7 @@ export function createView() {
   // The legend's sample of the window band names its positions.
   document.querySelector('.legend .sample.band').textContent = `${WINDOW_FIRST}–${WINDOW_LAST}`;
 
-  // "Dlaczego?" opens the panel at its point and moves the reader there. (Not a link to
-  // "#id": the address's fragment holds the session.)
-  view.addEventListener('click', (event) => {
-    const link = event.target.closest('button.why');
-    if (!link) return;
-    panel.open = true;
-    const point = document.getElementById(link.dataset.why);
-    point.focus({ preventScroll: true });
-    point.scrollIntoView({ block: 'start' });
-  });
+  whyJumps(panel, parts);
   new ResizeObserver(() => {
     measureHeads(parts);
     for (const table of parts.steps.querySelectorAll('.words')) fitRuler(table);

@@ -65,7 +65,7 @@ export const english = {
   'legend.nonBinary': 'value other than 0 and 1: wavy underline',
   'legend.current': 'rotation after which the program waits for Enter: highlighted number',
   'legend.trapped':
-    'rotation after which the weight fell to {correctableWeight}: number and weight boxed',
+    'rotation after which the weight fell to {correctableWeight} or less: number and weight boxed',
   'legend.chart':
     'chart: weight > {correctableWeight} a circle, weight ≤ {correctableWeight} a square, ' +
     'threshold {correctableWeight} a dashed line',
@@ -86,8 +86,8 @@ export const english = {
   'gloss.weight': 'syndrome weight',
   'gloss.noCorrection': 'no error in the information part: no correction needed',
   'gloss.correctionStart': 'the received word has errors: starting the correction',
-  'gloss.shifted': 'shifted word',
-  'gloss.shiftedSyndrome': 'syndrome of the (shifted) received word',
+  'gloss.shifted': 'rotated word',
+  'gloss.shiftedSyndrome': 'syndrome of the (rotated) received word',
   'gloss.pause': 'press Enter',
   'gloss.uncorrectable': 'the word cannot be corrected',
   'gloss.corrected': 'end of the correction; corrected word',
@@ -151,14 +151,14 @@ export const english = {
       'The error pattern has a value other than 0 and 1 at position {values}. The program ' +
       'never prints the pattern: at each position it adds the pattern’s number (the character’s ' +
       'code − 48) to the code vector’s value and takes the remainder of (e + c + 2) divided by ' +
-      '2, which has the sign of the dividend (−3 + 0 + 2 gives −1). The result is row r; every ' +
-      'position where r differs from c is an error.',
+      '2, which has the sign of the dividend (−3 + 0 + 2 gives −1). The result is row r; a bit ' +
+      'is in error only where r and c differ modulo 2.',
     other:
       'The error pattern has values other than 0 and 1 at positions {values}. The program ' +
       'never prints the pattern: at each position it adds the pattern’s number (the character’s ' +
       'code − 48) to the code vector’s value and takes the remainder of (e + c + 2) divided by ' +
-      '2, which has the sign of the dividend (−3 + 0 + 2 gives −1). The result is row r; every ' +
-      'position where r differs from c is an error.',
+      '2, which has the sign of the dividend (−3 + 0 + 2 gives −1). The result is row r; a bit ' +
+      'is in error only where r and c differ modulo 2.',
   },
   'error.unsplit':
     'These rows cannot be split into {codeLength} positions in only one way, so the view ' +
@@ -189,8 +189,8 @@ export const english = {
   'syndrome.noCorrection': 'Weight {weight} ≤ {correctableWeight}: the program corrects nothing.',
   'syndrome.noCorrectionRule': 'With at most two errors the information part then has no error.',
   'syndrome.ruleFails':
-    'Here there are {count} errors, so that condition does not hold and ' +
-    'neither does the conclusion.',
+    'Here there are {count} errors, so that condition does not hold and the conclusion is ' +
+    'not guaranteed.',
   'syndrome.parityOnly': {
     one:
       'The error stands in the parity part alone (position {positions}). The program does not ' +
@@ -221,26 +221,26 @@ export const english = {
     'The syndrome is zero: the received word is a code word other than the ' +
     'one sent, and the error went unseen.',
   'syndrome.missedLight':
-    'The syndrome is not zero, but its weight {weight} ≤ {correctableWeight}, so the program ' +
+    'The syndrome is not zero, but its weight is {weight} ≤ {correctableWeight}, so the program ' +
     'took the errors to stand in the parity part alone.',
   'beyond.is': 'There are {count} errors, and the code guarantees to correct at most two.',
   'beyond.was': 'There were {count} errors, and the code guarantees to correct at most two.',
 
   // --- Rotations -------------------------------------------------------------------------------
-  'rotations.title': 'Cyclic shifts',
+  'rotations.title': 'Rotations',
   'rotations.cyclic':
-    'The code is cyclic: a cyclic shift of a code word is a code word, so the ' +
-    'syndrome of the shifted word is the syndrome of the shifted error vector. Each shift to the ' +
+    'The code is cyclic: a rotation (cyclic shift) of a code word is a code word, so the ' +
+    'syndrome of the rotated word is the syndrome of the rotated error vector. Each rotation to the ' +
     'right moves an error from position p to (p + 1) mod {codeLength}. Once every error stands in the ' +
     'window {first}–{last}, the syndrome equals the error vector and its weight the number of ' +
     'errors: with at most two errors, at most {correctableWeight}.',
   'rotations.caption':
-    'At the left the number of shifts, under each word its syndrome, at the ' +
+    'At the left the number of rotations, under each word its syndrome, at the ' +
     'right the weight w.',
   'rotations.allInWindow':
     'After rotation {shift} all the errors ({count}) stand in the window: ' +
     'the syndrome equals the error vector and has weight {weight} > {correctableWeight}, since there are more than ' +
-    'two errors. The program shifts on.',
+    'two errors.',
 
   // --- Where the weight fell -------------------------------------------------------------------
   'trapped.unknownTitle': 'Weight at most {correctableWeight}',
@@ -303,10 +303,10 @@ export const english = {
   'result.title': 'Result',
   'result.back': {
     one:
-      'The program added the syndrome to the window and shifted the word {count} more time, ' +
+      'The program added the syndrome to the window and rotated the word {count} more time, ' +
       '{total} times in all: the word is back in its place.',
     other:
-      'The program added the syndrome to the window and shifted the word {count} more ' +
+      'The program added the syndrome to the window and rotated the word {count} more ' +
       'times, {total} times in all: the word is back in its place.',
   },
   'result.caption':
@@ -362,11 +362,11 @@ export const english = {
     other: 'This burst is {count} positions long.',
   },
   'uncorrectable.span':
-    'That is more than the window’s {windowLength} positions: no shift fits them all ' +
+    'That is more than the window’s {windowLength} positions: no rotation fits them all ' +
     'into it at once.',
   'uncorrectable.leftWindow':
     'They stood in the window in the received word already, and the ' +
-    'shifts moved them out of it.',
+    'rotations moved them out of it.',
   'uncorrectable.rotations':
     'They would enter the window together only after rotation {shift}, ' +
     'and the program makes at most {most} rotations.',
@@ -390,12 +390,12 @@ export const english = {
   'exercise.hintTitle': 'Hint',
   'exercise.solutionTitle': 'Solution',
   'exercise.again': 'New attempt',
-  'exercise.trap.title': 'An error trapped after k shifts',
+  'exercise.trap.title': 'An error trapped after k rotations',
   'exercise.trap.goal':
     'Type an error pattern with one error that the program traps after ' +
     'exactly {k} rotations and corrects.',
   'exercise.trap.hint':
-    'Each cyclic shift moves an error from position p to p + 1; the window ' +
+    'Each rotation moves an error from position p to p + 1; the window ' +
     'begins at position {windowFirst}.',
   'exercise.trap.solution':
     'An error at position p enters the window after {windowFirst} − p rotations, so ' +
@@ -470,8 +470,8 @@ export const english = {
     'rotation the weight will be at most {correctableWeight}. Solved after {goal} right predictions in one run ' +
     'with no wrong one.',
   'exercise.predict.hint':
-    'The weight falls to {correctableWeight} when every error has entered the window (with ' +
-    'at most two errors). Follow in the explanation where the errors stand.',
+    'The weight falls to {correctableWeight} or less (to 1 for a single error) when every error ' +
+    'has entered the window (with at most two errors). Follow in the explanation where the errors stand.',
   'exercise.predict.solution':
     'Type for example one error at position {parityLength} (the pattern ' +
     '00000000001): it enters the window after 11 rotations, so for {parityLength} rotations the answer is ' +
@@ -491,7 +491,7 @@ export const english = {
   'exercise.read.hint': 'Compare the two rows digit by digit; positions count from 0 at the left.',
   'exercise.read.solution':
     'The errors stand where the received word differs from the code ' +
-    'vector: compare the digits of the same number in both rows.',
+    'vector: compare the digits of the same number in both rows. Here: {positions}.',
   'predict.question': 'After rotation {shift}, will the weight be at most {correctableWeight}?',
   'predict.yes': 'Yes, ≤ {correctableWeight}',
   'predict.no': 'No, > {correctableWeight}',
@@ -508,12 +508,13 @@ export const english = {
     'The BCH({codeLength},{informationLength}) code has minimum distance d = 5: two different code words ' +
     'differ in at least five positions. So it corrects t = ⌊(d − 1)/2⌋ = 2 errors: a word with ' +
     'at most two errors lies closer to the word sent than to any other code word.',
-  'why-cyclic.title': 'Why shifting is allowed',
+  'why-cyclic.title': 'Why rotating is allowed',
   'why-cyclic.1':
-    'The code is cyclic: a cyclic shift of a code word is again a code word. The ' +
-    'shifted received word is the shifted code word plus the shifted error vector, so its ' +
-    'syndrome depends on the shifted error vector alone.',
-  'why-window.title': 'Why a weight ≤ {correctableWeight} means “the errors are in the window”',
+    'The code is cyclic: a rotation (cyclic shift) of a code word is again a code word. The ' +
+    'rotated received word is the rotated code word plus the rotated error vector, so its ' +
+    'syndrome depends on the rotated error vector alone.',
+  'why-window.title':
+    'Why, with at most two errors, a weight ≤ {correctableWeight} means “the errors are in the window”',
   'why-window.1':
     'When every error stands in the window {first}–{last}, the error vector e(x) ' +
     'has degree less than {generatorDegree} and so is its own remainder modulo g(x): the syndrome equals the ' +
@@ -528,12 +529,14 @@ export const english = {
     'Error trapping corrects errors only when they all fit into a cyclic burst of ' +
     'at most {windowLength} consecutive positions and one of the {most} rotations brings that burst into the ' +
     'window. A single error at position p enters the window after {windowFirst} − p rotations, so every ' +
-    'single error is corrected.',
+    'single error in the information part (0–{informationLast}) is corrected; a single error in the ' +
+    'parity part needs no correction of the information, and the program leaves it in the word.',
   'why-limit.2':
     'Of the 465 patterns of two errors, 45 stand in the parity part and need no ' +
     'correction, the decoder corrects 198 and gives up on 222: 186 span more than {windowLength} positions, ' +
     'and 36 would enter the window only after more than {most} rotations. The code corrects all ' +
-    '465; this decoder, 243.',
+    '465; this decoder corrects 198. In the 45 pairs in the parity part the information is ' +
+    'intact, but both errors stay in the word.',
   'why-algebraic.title': 'Decoders that correct any two errors',
   'why-algebraic.1':
     'Algebraic decoders of BCH codes (the Berlekamp–Massey algorithm with a ' +
@@ -542,10 +545,102 @@ export const english = {
     'correct every pattern of at most two errors, those that trapping cannot reach included.',
   'why-more.title': 'More than two errors',
   'why-more.1':
-    'With three or more errors the code guarantees nothing. A weight ≤ {correctableWeight} can then ' +
-    'appear although the errors do not stand in the window: the decoder then turns the word into ' +
-    'another code word (a miscorrection). When the error is itself a code word, the syndrome is ' +
-    'zero and the error goes unseen.',
+    'With three or more errors the code no longer guarantees a correction. It still guarantees ' +
+    'that three or four errors never give a zero syndrome: a nonzero code word has weight at ' +
+    'least d = 5. A weight ≤ {correctableWeight} can appear although the errors do not stand in ' +
+    'the window. After a rotation the decoder then turns the word into another code word (a ' +
+    'miscorrection); before any rotation the program changes nothing. When the error is itself a ' +
+    'code word (five errors or more), the syndrome is zero and the error goes unseen.',
+
+  // --- What the explanation says where values other than 0 and 1 were typed, and when the
+  // rotations end --------------------------------------------------------------------------------
+  'error.valuesDiffer': {
+    one: 'The received word’s value differs from the code vector’s at position {positions}.',
+    other: 'The received word’s values differ from the code vector’s at positions {positions}.',
+  },
+  'error.bitsDiffer': {
+    one: 'Modulo 2, as a bit, it differs at position {positions} only: 1 bit error.',
+    other: 'Modulo 2, as bits, they differ at positions {positions}: {count} bit errors.',
+  },
+  'error.noBitDiffers':
+    'Modulo 2, as bits, they differ nowhere: no bit changed, and there is no bit error.',
+  'syndrome.missedBits': {
+    one: 'Yet a bit of the information part changed (position {positions}).',
+    other: 'Yet bits of the information part changed (positions {positions}).',
+  },
+  'syndrome.missedZeroValues':
+    'The syndrome is zero, so the program saw no error; the words hold values other than 0 and ' +
+    '1, which it adds as numbers.',
+  'rotations.goesOn': 'The program rotates on.',
+  'rotations.givesUp':
+    'Rotation {shift} is the last the program makes: it gives up, and more rotations would not ' +
+    'help.',
+  'uncorrectable.count': {
+    one: 'The cause is the number of errors.',
+    other:
+      'The cause is the number of errors: in the window, {count} errors give a syndrome of ' +
+      'weight {count} > {correctableWeight}, so more rotations would not help.',
+  },
+
+  // --- What learners hit: why a run missed, answers typed, undoing a word, the way back --------
+  'reason.values':
+    'Values other than 0 and 1 were typed: the exercise counts errors of the bits 0 and 1 only.',
+  'reason.count': {
+    one: 'This run has {count} error, not {want}.',
+    other: 'This run has {count} errors, not {want}.',
+  },
+  'reason.parityOnly':
+    'The errors stand in the parity part alone: the program starts no correction.',
+  'reason.noCorrection':
+    'The weight is at most {correctableWeight}: the program starts no correction.',
+  'reason.gaveUp': 'The program gave up: this decoder cannot correct the word.',
+  'reason.miscorrected': 'The program turned the word into a code word other than the one sent.',
+  'reason.corrected': 'The program corrected the word.',
+  'reason.trappedAfter': {
+    one: 'Trapped after {count} rotation, not {want}.',
+    other: 'Trapped after {count} rotations, not {want}.',
+  },
+  'reason.notParityOnly': {
+    one: 'An error stands in the information part (position {positions}).',
+    other: 'Errors stand in the information part (positions {positions}).',
+  },
+  'reason.zeroInformation': 'The information word is all zeros.',
+  'reason.parityOnes': {
+    one: 'The parity part has {count} one.',
+    other: 'The parity part has {count} ones.',
+  },
+  'reason.noErrors': 'The received word has no error.',
+  'reason.syndromeWeight': 'The syndrome is not zero: its weight is {weight}.',
+  'reason.predictWrong': 'After rotation {shift} the weight was {weight}.',
+  'reason.predictFew': {
+    one: 'The run ended with {count} right prediction; {goal} are needed.',
+    other: 'The run ended with {count} right predictions; {goal} are needed.',
+  },
+  'reason.readNotPositions': 'That is not a list of positions 0–{highestDegree}.',
+  'reason.readFromZero':
+    'Each position you typed is one too high: positions count from 0 at the left.',
+  'reason.readCount': {
+    one: 'You typed {count} position; the errors are {errors}.',
+    other: 'You typed {count} positions; the errors are {errors}.',
+  },
+  'reason.readPositions': {
+    one: 'There is no error at position {positions}.',
+    other: 'There are no errors at positions {positions}.',
+  },
+  'exercise.answer.pending': 'Type the positions of the errors and check them.',
+  'exercise.answer.missed': 'Not these positions. Change them and check again.',
+  'exercise.now.answer.pending': 'Exercise “{title}”: type the positions of the errors.',
+  'exercise.now.answer.missed': 'Exercise “{title}”: not these positions.',
+  'button.takeBackWord': 'Undo the word',
+  'why.back': 'Back to the step',
+  'rotations.typedAtPause':
+    'At the pause after rotation {shift} the program read one character, the “{character}” ' +
+    'typed there, and went on; the next character typed, the line’s Enter, went to the next ' +
+    'pause. A line typed at a pause passes a pause for each of its characters.',
+  'rotations.byteAtPause':
+    'At the pause after rotation {shift} the program read one character, the byte {byte} typed ' +
+    'there, and went on; the next character typed, the line’s Enter, went to the next pause. A ' +
+    'line typed at a pause passes a pause for each of its characters.',
 
   // --- The grade and the course (what a teacher's platform is told) -----------------------
   'exercises.grade': '{count} of {total} solved; passed from {passing}',

@@ -61,7 +61,7 @@ export const polish = {
   'legend.nonBinary': 'wartość spoza 0 i 1: linia falista',
   'legend.current': 'przesunięcie, po którym program czeka na Enter: wyróżniony numer',
   'legend.trapped':
-    'przesunięcie, po którym waga spadła do {correctableWeight}: numer i waga w ramce',
+    'przesunięcie, po którym waga spadła do {correctableWeight} lub mniej: numer i waga w ramce',
   'legend.chart':
     'wykres: waga > {correctableWeight} kółko, waga ≤ {correctableWeight} kwadrat, ' +
     'próg {correctableWeight} linia przerywana',
@@ -143,14 +143,14 @@ export const polish = {
       'We wzorcu błędu wpisano wartość spoza 0 i 1 na pozycji {values}. Wzorca program nie ' +
       'drukuje: na każdej pozycji dodaje jego liczbę (kod znaku − 48) do wartości wektora ' +
       'kodowego i bierze resztę z dzielenia (e + c + 2) przez 2, która ma znak dzielnej (−3 + 0 ' +
-      '+ 2 daje −1). Wynik stoi w wierszu r; błędem jest każda pozycja, na której r różni się od ' +
-      'c.',
+      '+ 2 daje −1). Wynik stoi w wierszu r; błąd bitu jest tylko tam, gdzie r i c ' +
+      'różnią się modulo 2.',
     other:
       'We wzorcu błędu wpisano wartości spoza 0 i 1 na pozycjach {values}. Wzorca program ' +
       'nie drukuje: na każdej pozycji dodaje jego liczbę (kod znaku − 48) do wartości wektora ' +
       'kodowego i bierze resztę z dzielenia (e + c + 2) przez 2, która ma znak dzielnej (−3 + 0 ' +
-      '+ 2 daje −1). Wynik stoi w wierszu r; błędem jest każda pozycja, na której r różni się od ' +
-      'c.',
+      '+ 2 daje −1). Wynik stoi w wierszu r; błąd bitu jest tylko tam, gdzie r i c ' +
+      'różnią się modulo 2.',
   },
   'error.unsplit':
     'Tych wierszy nie da się jednoznacznie podzielić na {codeLength} pozycji, więc widok ' +
@@ -228,8 +228,7 @@ export const polish = {
     'Po lewej liczba przesunięć, pod każdym słowem jego syndrom, po prawej ' + 'waga w.',
   'rotations.allInWindow':
     'Po {shift}. przesunięciu wszystkie błędy ({count}) stoją w oknie: ' +
-    'syndrom jest równy wektorowi błędu i ma wagę {weight} > {correctableWeight}, bo błędów jest więcej niż dwa. ' +
-    'Program przesuwa dalej.',
+    'syndrom jest równy wektorowi błędu i ma wagę {weight} > {correctableWeight}, bo błędów jest więcej niż dwa.',
 
   // --- Where the weight fell -------------------------------------------------------------------
   'trapped.unknownTitle': 'Waga najwyżej {correctableWeight}',
@@ -464,8 +463,8 @@ export const polish = {
     'przesunięciu waga będzie najwyżej {correctableWeight}. Rozwiązane po {goal} trafieniach w jednym przebiegu ' +
     'bez pomyłki.',
   'exercise.predict.hint':
-    'Waga spada do {correctableWeight}, gdy wszystkie błędy wejdą do okna (przy najwyżej ' +
-    'dwóch błędach). Śledź w objaśnieniach, gdzie stoją błędy.',
+    'Waga spada do {correctableWeight} lub mniej (przy jednym błędzie do 1), gdy wszystkie ' +
+    'błędy wejdą do okna (przy najwyżej dwóch błędach). Śledź w objaśnieniach, gdzie stoją błędy.',
   'exercise.predict.solution':
     'Wpisz np. jeden błąd na pozycji {parityLength} (wzorzec 00000000001): ' +
     'wejdzie do okna po 11 przesunięciach, więc przez {parityLength} przesunięć odpowiedź brzmi „nie”, a ' +
@@ -484,7 +483,7 @@ export const polish = {
   'exercise.read.hint': 'Porównaj oba wiersze cyfra po cyfrze; pozycje liczymy od 0 z lewej.',
   'exercise.read.solution':
     'Błędy stoją tam, gdzie odebrany ciąg różni się od wektora kodowego: ' +
-    'porównaj cyfry o tym samym numerze w obu wierszach.',
+    'porównaj cyfry o tym samym numerze w obu wierszach. Tutaj: {positions}.',
   'predict.question': 'Czy po przesunięciu {shift} waga będzie najwyżej {correctableWeight}?',
   'predict.yes': 'Tak, ≤ {correctableWeight}',
   'predict.no': 'Nie, > {correctableWeight}',
@@ -506,7 +505,8 @@ export const polish = {
     'Kod jest cykliczny: przesunięcie cykliczne słowa kodowego jest znów słowem ' +
     'kodowym. Przesunięty ciąg odebrany to przesunięte słowo kodowe plus przesunięty wektor ' +
     'błędu, więc jego syndrom zależy tylko od przesuniętego wektora błędu.',
-  'why-window.title': 'Dlaczego waga ≤ {correctableWeight} znaczy „błędy w oknie”',
+  'why-window.title':
+    'Dlaczego przy najwyżej dwóch błędach waga ≤ {correctableWeight} znaczy „błędy w oknie”',
   'why-window.1':
     'Gdy wszystkie błędy stoją w oknie {first}–{last}, wektor błędu e(x) ma ' +
     'stopień mniejszy niż {generatorDegree}, jest więc swoją własną resztą z dzielenia przez g(x): syndrom jest ' +
@@ -521,11 +521,14 @@ export const polish = {
     'Dekodowanie metodą wyłapywania błędów poprawia błędy tylko wtedy, gdy ' +
     'wszystkie mieszczą się w odcinku cyklicznym najwyżej {windowLength} kolejnych pozycji i któreś z {most} ' +
     'przesunięć wprowadzi ten odcinek do okna. Pojedynczy błąd na pozycji p wchodzi do okna po ' +
-    '{windowFirst} − p przesunięciach, więc każdy zostaje poprawiony.',
+    '{windowFirst} − p przesunięciach, więc każdy pojedynczy błąd w części informacyjnej ' +
+    '(0–{informationLast}) zostaje poprawiony; pojedynczy błąd w części kontrolnej nie wymaga ' +
+    'poprawiania informacji i program zostawia go w ciągu.',
   'why-limit.2':
     'Z 465 układów dwóch błędów 45 stoi w części kontrolnej i nie wymaga korekcji, ' +
     '198 dekoder poprawia, a 222 nie: 186 ma odcinek dłuższy niż {windowLength}, a 36 weszłoby do okna ' +
-    'dopiero po więcej niż {most} przesunięciach. Kod poprawia wszystkie 465; ten dekoder 243.',
+    'dopiero po więcej niż {most} przesunięciach. Kod poprawia wszystkie 465; ten dekoder poprawia 198. ' +
+    'W 45 parach w części kontrolnej informacja jest cała, ale oba błędy zostają w ciągu.',
   'why-algebraic.title': 'Dekodery, które poprawiają każde dwa błędy',
   'why-algebraic.1':
     'Dekodery algebraiczne kodów BCH (algorytm Berlekampa–Masseya z procedurą ' +
@@ -534,10 +537,125 @@ export const polish = {
     'układ najwyżej dwóch błędów, także tych, których wyłapywanie nie obejmie.',
   'why-more.title': 'Więcej niż dwa błędy',
   'why-more.1':
-    'Przy trzech i więcej błędach kod niczego nie gwarantuje. Waga ≤ {correctableWeight} może się ' +
-    'wtedy pojawić, choć błędy nie stoją w oknie: dekoder zmienia wtedy ciąg w inne słowo kodowe ' +
-    '(błędna korekcja). Gdy błąd sam jest słowem kodowym, syndrom jest zerowy i błąd przechodzi ' +
-    'niezauważony.',
+    'Przy trzech i więcej błędach kod nie gwarantuje już poprawienia. Gwarantuje jednak, że ' +
+    'trzy lub cztery błędy nigdy nie dają zerowego syndromu: niezerowe słowo kodowe ma wagę co ' +
+    'najmniej d = 5. Waga ≤ {correctableWeight} może się pojawić, choć błędy nie stoją w oknie. ' +
+    'Po przesunięciu dekoder zmienia wtedy ciąg w inne słowo kodowe (błędna korekcja); przed ' +
+    'jakimkolwiek przesunięciem program niczego nie zmienia. Gdy błąd sam jest słowem kodowym ' +
+    '(pięć błędów lub więcej), syndrom jest zerowy i błąd przechodzi niezauważony.',
+
+  // --- What the explanation says where values other than 0 and 1 were typed, and when the
+  // rotations end --------------------------------------------------------------------------------
+  'error.valuesDiffer': {
+    one: 'Wartość odebranego ciągu różni się od wartości wektora kodowego na pozycji {positions}.',
+    other:
+      'Wartości odebranego ciągu różnią się od wartości wektora kodowego na pozycjach ' +
+      '{positions}.',
+  },
+  'error.bitsDiffer': {
+    one: 'Modulo 2, jako bit, różni się tylko na pozycji {positions}: 1 błąd bitu.',
+    few: 'Modulo 2, jako bity, różnią się na pozycjach {positions}: {count} błędy bitów.',
+    many: 'Modulo 2, jako bity, różnią się na pozycjach {positions}: {count} błędów bitów.',
+    other: 'Modulo 2, jako bity, różnią się na pozycjach {positions}: {count} błędu bitów.',
+  },
+  'error.noBitDiffers':
+    'Modulo 2, jako bity, nie różnią się nigdzie: żaden bit się nie zmienił, błędu bitu nie ma.',
+  'syndrome.missedBits': {
+    one: 'Zmienił się jednak bit części informacyjnej (pozycja {positions}).',
+    few: 'Zmieniły się jednak bity części informacyjnej (pozycje {positions}).',
+    many: 'Zmieniły się jednak bity części informacyjnej (pozycje {positions}).',
+    other: 'Zmieniły się jednak bity części informacyjnej (pozycje {positions}).',
+  },
+  'syndrome.missedZeroValues':
+    'Syndrom jest zerowy, więc program nie zauważył błędu; ciągi mają wartości spoza 0 i 1, ' +
+    'które program dodaje jak liczby.',
+  'rotations.goesOn': 'Program przesuwa dalej.',
+  'rotations.givesUp':
+    '{shift}. przesunięcie jest ostatnim, jakie program robi: program się poddaje, a dalsze ' +
+    'przesunięcia by nie pomogły.',
+  'uncorrectable.count': {
+    one: 'Przyczyną jest liczba błędów.',
+    few:
+      'Przyczyną jest liczba błędów: w oknie {count} błędy dają syndrom o wadze {count} > ' +
+      '{correctableWeight}, więc dalsze przesunięcia by nie pomogły.',
+    many:
+      'Przyczyną jest liczba błędów: w oknie {count} błędów daje syndrom o wadze {count} > ' +
+      '{correctableWeight}, więc dalsze przesunięcia by nie pomogły.',
+    other:
+      'Przyczyną jest liczba błędów: w oknie {count} błędu daje syndrom o wadze {count} > ' +
+      '{correctableWeight}, więc dalsze przesunięcia by nie pomogły.',
+  },
+
+  // --- What learners hit: why a run missed, answers typed, undoing a word, the way back --------
+  'reason.values': 'Wpisano wartości spoza 0 i 1: zadanie liczy tylko błędy bitów 0 i 1.',
+  'reason.count': {
+    one: 'W tym przebiegu jest {count} błąd, a nie {want}.',
+    few: 'W tym przebiegu są {count} błędy, a nie {want}.',
+    many: 'W tym przebiegu jest {count} błędów, a nie {want}.',
+    other: 'W tym przebiegu jest {count} błędu, a nie {want}.',
+  },
+  'reason.parityOnly': 'Błędy stoją tylko w części kontrolnej: program nie zaczyna korekcji.',
+  'reason.noCorrection': 'Waga wynosi najwyżej {correctableWeight}: program nie zaczyna korekcji.',
+  'reason.gaveUp': 'Program się poddał: ten dekoder nie poprawi tego ciągu.',
+  'reason.miscorrected': 'Program zmienił ciąg w słowo kodowe inne niż nadane.',
+  'reason.corrected': 'Program poprawił ciąg.',
+  'reason.trappedAfter': {
+    one: 'Wyłapany po {count} przesunięciu, a nie po {want}.',
+    few: 'Wyłapany po {count} przesunięciach, a nie po {want}.',
+    many: 'Wyłapany po {count} przesunięciach, a nie po {want}.',
+    other: 'Wyłapany po {count} przesunięciach, a nie po {want}.',
+  },
+  'reason.notParityOnly': {
+    one: 'Błąd stoi w części informacyjnej (pozycja {positions}).',
+    few: 'Błędy stoją w części informacyjnej (pozycje {positions}).',
+    many: 'Błędy stoją w części informacyjnej (pozycje {positions}).',
+    other: 'Błędy stoją w części informacyjnej (pozycje {positions}).',
+  },
+  'reason.zeroInformation': 'Słowo informacyjne ma same zera.',
+  'reason.parityOnes': {
+    one: 'Część kontrolna ma {count} jedynkę.',
+    few: 'Część kontrolna ma {count} jedynki.',
+    many: 'Część kontrolna ma {count} jedynek.',
+    other: 'Część kontrolna ma {count} jedynki.',
+  },
+  'reason.noErrors': 'Odebrany ciąg nie ma błędu.',
+  'reason.syndromeWeight': 'Syndrom nie jest zerowy: ma wagę {weight}.',
+  'reason.predictWrong': 'Po {shift}. przesunięciu waga wynosiła {weight}.',
+  'reason.predictFew': {
+    one: 'Przebieg skończył się po {count} trafieniu; potrzeba {goal}.',
+    few: 'Przebieg skończył się po {count} trafieniach; potrzeba {goal}.',
+    many: 'Przebieg skończył się po {count} trafieniach; potrzeba {goal}.',
+    other: 'Przebieg skończył się po {count} trafieniach; potrzeba {goal}.',
+  },
+  'reason.readNotPositions': 'To nie jest lista pozycji 0–{highestDegree}.',
+  'reason.readFromZero':
+    'Każda wpisana pozycja jest o jeden za duża: pozycje liczy się od 0 z lewej.',
+  'reason.readCount': {
+    one: 'Wpisano {count} pozycję, a błędów jest {errors}.',
+    few: 'Wpisano {count} pozycje, a błędów jest {errors}.',
+    many: 'Wpisano {count} pozycji, a błędów jest {errors}.',
+    other: 'Wpisano {count} pozycji, a błędów jest {errors}.',
+  },
+  'reason.readPositions': {
+    one: 'Na pozycji {positions} nie ma błędu.',
+    few: 'Na pozycjach {positions} nie ma błędów.',
+    many: 'Na pozycjach {positions} nie ma błędów.',
+    other: 'Na pozycjach {positions} nie ma błędów.',
+  },
+  'exercise.answer.pending': 'Wpisz pozycje błędów i sprawdź je.',
+  'exercise.answer.missed': 'To nie te pozycje. Popraw je i sprawdź jeszcze raz.',
+  'exercise.now.answer.pending': 'Zadanie „{title}”: wpisz pozycje błędów.',
+  'exercise.now.answer.missed': 'Zadanie „{title}”: to nie te pozycje.',
+  'button.takeBackWord': 'Cofnij słowo',
+  'why.back': 'Wróć do kroku',
+  'rotations.typedAtPause':
+    'Na pauzie po {shift}. przesunięciu program przeczytał jeden znak, wpisane tam „{character}”, ' +
+    'i poszedł dalej; następny wpisany znak, Enter kończący wiersz, trafił do następnej pauzy. ' +
+    'Wiersz wpisany na pauzie przechodzi tyle pauz, ile ma znaków.',
+  'rotations.byteAtPause':
+    'Na pauzie po {shift}. przesunięciu program przeczytał jeden znak, wpisany tam bajt {byte}, ' +
+    'i poszedł dalej; następny wpisany znak, Enter kończący wiersz, trafił do następnej pauzy. ' +
+    'Wiersz wpisany na pauzie przechodzi tyle pauz, ile ma znaków.',
 
   // --- The grade and the course (what a teacher's platform is told) -----------------------
   'exercises.grade': 'rozwiązane: {count} z {total}; zaliczenie od {passing}',
