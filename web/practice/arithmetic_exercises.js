@@ -115,6 +115,32 @@ export function scoreSyndromes(steps, typed = {}) {
   return score;
 }
 
+// Why a run missed an exercise in the arithmetic, read off the same facts as its judge: a
+// { key, parameters } for the catalogue (see reasons.js), asked only of a missed run.
+export const ARITHMETIC_REASONS = {
+  divide: remainderDiffers('divide'),
+  syndrome: remainderDiffers('syndrome'),
+  'next-syndrome'(steps, typed) {
+    for (const [shift, syndrome] of Object.entries(typed ?? {})) {
+      const printed = steps?.rotations?.[Number(shift)]?.syndrome;
+      if (printed && printed.text !== String(syndrome)) {
+        const parameters = { shift: Number(shift), printed: printed.text, typed: String(syndrome) };
+        return { key: 'reason.syndromeWrong', parameters };
+      }
+    }
+    const { right } = scoreSyndromes(steps, typed);
+    return { key: 'reason.syndromeFew', parameters: { count: right, goal: SYNDROMES_TO_SOLVE } };
+  },
+};
+
+// The division's remainder, right row by row, is not what the program printed.
+function remainderDiffers(id) {
+  return (steps, answer, seed) => {
+    const printed = printedFor(id, divisionTask(id, seed), steps);
+    return { key: 'reason.remainderDiffers', parameters: { printed, typed: answer.rows.at(-1) } };
+  };
+}
+
 export const ARITHMETIC_JUDGES = {
   divide: judgeDivision('divide'),
   syndrome: judgeDivision('syndrome'),

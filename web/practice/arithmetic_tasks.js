@@ -7,7 +7,8 @@
 import { make } from '../teaching/dom.js';
 import { GENERATOR, INFORMATION_LENGTH, PARITY_LENGTH } from '../program/program.js';
 import { checkRow, divisionTask, scoreSyndromes } from './arithmetic_exercises.js';
-import { judge } from './exercises.js';
+import { judge, nextRotation } from './exercises.js';
+import { missedReason } from './reasons.js';
 
 // The division so far as a learner writes it, position under position: the dividend, then for
 // every step done g(x) under its leading 1 and the difference below; spaces keep the columns.
@@ -117,13 +118,17 @@ function createDivision(attempt, host) {
   state.miss = null;
   state.run = null;
   let shown = null;
+  // The run that decides: the program's on the task's word, asked for or in the terminal.
+  const deciding = () => {
+    const { information } = state.task;
+    return [state.run?.steps, shown].find((s) => s?.information?.text === information) ?? null;
+  };
   return {
     judge(steps) {
       shown = steps;
-      const { information } = state.task;
-      const run = [state.run?.steps, shown].find((s) => s?.information?.text === information);
-      return judge(attempt.id, attempt.parameter, run ?? null, { rows: state.rows });
+      return judge(attempt.id, attempt.parameter, deciding(), { rows: state.rows });
     },
+    reason: () => missedReason(attempt.id, attempt.parameter, deciding(), { rows: state.rows }),
     card: () => divisionCard(state, host.say),
     question: () => null,
     // The program's own run on the word: its printed remainder decides.
@@ -154,6 +159,27 @@ function createDivision(attempt, host) {
   };
 }
 
+// The field for the syndrome the next rotation will print.
+function syndromeForm(next, say) {
+  const input = make('input', {
+    id: 'next-syndrome',
+    name: 'syndrome',
+    autocomplete: 'off',
+    inputmode: 'numeric',
+    spellcheck: 'false',
+    size: PARITY_LENGTH + 2,
+  });
+  return make(
+    'form',
+    { class: 'next-syndrome', 'data-shift': next },
+    make('label', { for: 'next-syndrome' }, say('nextSyndrome.question', { shift: next })),
+    ' ',
+    input,
+    ' ',
+    make('button', { type: 'submit' }, say('nextSyndrome.enter')),
+  );
+}
+
 function createNextSyndrome(attempt, host) {
   let typed = {}; // shift -> the syndrome typed for it
   let steps = null;
@@ -163,6 +189,7 @@ function createNextSyndrome(attempt, host) {
       if (!shown) return 'pending';
       return judge('next-syndrome', null, shown, typed);
     },
+    reason: () => missedReason('next-syndrome', null, steps, typed),
     card() {
       const { right, wrong } = scoreSyndromes(steps, typed);
       return [
@@ -173,33 +200,11 @@ function createNextSyndrome(attempt, host) {
         ),
       ];
     },
-    // Asked while the program waits at a pause and nothing is typed for the next rotation.
+    // Asked while the program waits at a pause before a rotation it will make, and nothing is
+    // typed for it yet.
     question(shown) {
-      if (shown?.waiting !== 'rotation') return null;
-      const next = shown.rotations.at(-1).shift + 1;
-      if (next in typed) return null;
-      return [
-        make(
-          'form',
-          { class: 'next-syndrome', 'data-shift': next },
-          make(
-            'label',
-            { for: 'next-syndrome' },
-            host.say('nextSyndrome.question', { shift: next }),
-          ),
-          ' ',
-          make('input', {
-            id: 'next-syndrome',
-            name: 'syndrome',
-            autocomplete: 'off',
-            inputmode: 'numeric',
-            spellcheck: 'false',
-            size: PARITY_LENGTH + 2,
-          }),
-          ' ',
-          make('button', { type: 'submit' }, host.say('nextSyndrome.enter')),
-        ),
-      ];
+      const next = nextRotation(shown);
+      return next === null || next in typed ? null : [syndromeForm(next, host.say)];
     },
     click: () => false,
     submit(form) {

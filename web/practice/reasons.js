@@ -8,6 +8,7 @@
 //   reaches the goal or has not printed what the goal is about; answer as judge() takes it
 import { INFORMATION_LENGTH, MOST_ROTATIONS } from '../program/program.js';
 import { bitErrors, sameList } from '../teaching/steps.js';
+import { ARITHMETIC_REASONS } from './arithmetic_exercises.js';
 import { PREDICTIONS_TO_SOLVE, judge, scorePredictions, typedPositions } from './exercises.js';
 
 const reason = (key, parameters = {}) => ({ key, parameters });
@@ -108,5 +109,6 @@ export function missedReason(id, parameter, steps, answer = null) {
   if (!steps || judge(id, parameter, steps, answer) !== 'missed') return null;
   if (id === 'predict') return predict(steps, answer);
   if (id === 'read') return read(steps, answer);
+  if (id in ARITHMETIC_REASONS) return ARITHMETIC_REASONS[id](steps, answer, parameter);
   return REASONS[id]?.(steps, parameter) ?? null;
 }

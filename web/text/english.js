@@ -616,6 +616,13 @@ export const english = {
     one: 'The run ended with {count} right prediction; {goal} are needed.',
     other: 'The run ended with {count} right predictions; {goal} are needed.',
   },
+  'reason.syndromeWrong':
+    'After rotation {shift} the program printed the syndrome {printed}, not {typed}.',
+  'reason.syndromeFew': {
+    one: 'The run ended with {count} right syndrome; {goal} are needed.',
+    other: 'The run ended with {count} right syndromes; {goal} are needed.',
+  },
+  'reason.remainderDiffers': 'The program printed {printed}, not the remainder {typed}.',
   'reason.readNotPositions': 'That is not a list of positions 0–{highestDegree}.',
   'reason.readFromZero':
     'Each position you typed is one too high: positions count from 0 at the left.',

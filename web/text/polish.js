@@ -627,6 +627,15 @@ export const polish = {
     many: 'Przebieg skończył się po {count} trafieniach; potrzeba {goal}.',
     other: 'Przebieg skończył się po {count} trafieniach; potrzeba {goal}.',
   },
+  'reason.syndromeWrong':
+    'Po {shift}. przesunięciu program wydrukował syndrom {printed}, a nie {typed}.',
+  'reason.syndromeFew': {
+    one: 'Przebieg skończył się po {count} trafionym syndromie; potrzeba {goal}.',
+    few: 'Przebieg skończył się po {count} trafionych syndromach; potrzeba {goal}.',
+    many: 'Przebieg skończył się po {count} trafionych syndromach; potrzeba {goal}.',
+    other: 'Przebieg skończył się po {count} trafionych syndromach; potrzeba {goal}.',
+  },
+  'reason.remainderDiffers': 'Program wydrukował {printed}, a nie resztę {typed}.',
   'reason.readNotPositions': 'To nie jest lista pozycji 0–{highestDegree}.',
   'reason.readFromZero':
     'Każda wpisana pozycja jest o jeden za duża: pozycje liczy się od 0 z lewej.',
