@@ -159,8 +159,9 @@ test('each exercise: answers that solve it and near misses, judged on the real p
       assert.equal(reason.parameters[name], value, `${where}: ${name}`);
     }
   }
-  // Read: the positions typed against those of the run the seed makes; one off misses.
-  for (const seed of [1, 4242, 99999]) {
+  // Read: the positions typed against those of the run the seed makes; one off misses. (Seed 10
+  // has an error at 30, typed one too high as 31.)
+  for (const seed of [1, 10, 4242, 99999]) {
     const { information, pattern } = readRun(seed);
     const steps = await run(information, pattern);
     const ones = [...pattern].flatMap((bit, p) => (bit === '1' ? [p] : []));
@@ -171,9 +172,7 @@ test('each exercise: answers that solve it and near misses, judged on the real p
     // Why: each one too high, one too many, another position, not positions at all; and the
     // worked solution names the positions.
     const reasonOf = (answer) => assertReason('read', seed, steps, answer, `read ${seed}`)?.key;
-    if (!ones.includes(30)) {
-      assert.equal(reasonOf(ones.map((p) => p + 1).join(' ')), 'reason.readFromZero');
-    }
+    assert.equal(reasonOf(ones.map((p) => p + 1).join(' ')), 'reason.readFromZero');
     assert.equal(reasonOf(`${ones.join(' ')} 31`), 'reason.readNotPositions');
     const other = [...Array(31).keys()].find((p) => !ones.includes(p));
     assert.equal(reasonOf([...ones, other].join(' ')), 'reason.readCount');
