@@ -59,14 +59,13 @@ const page = {
   steps: null, // the run shown, read into steps, for drawing it again in another language
   queue: Promise.resolve(), // hand-overs and replays, one after another
   chosenLanguage: storedLanguage(), // chosen by the reader or named by the link, else null
-  language: null,
-  say: null,
   status: null, // what the status line says, kept as a sentence to say again
 };
-page.language = page.chosenLanguage ?? chooseLanguage(navigator.languages);
-page.say = speaker(page.language);
-
-const say = (...words) => page.say(...words);
+// The page's language: the one chosen, else the one the browser prefers; each speaks once made.
+const preferred = chooseLanguage(navigator.languages);
+const language = () => page.chosenLanguage ?? preferred;
+const speakers = Object.fromEntries(LANGUAGES.map((name) => [name, speaker(name)]));
+const say = (...words) => speakers[language()](...words);
 const waiting = () => page.session?.waiting() ?? false;
 const terminal = createTerminal((more, end) => handOver(more, end));
 const view = createView();
@@ -112,7 +111,7 @@ if (course) {
 // --- The language -----------------------------------------------------------------------
 
 function applyLanguage() {
-  document.documentElement.lang = page.language;
+  document.documentElement.lang = language();
   document.title = say('page.title');
   for (const element of document.querySelectorAll('[data-text]')) {
     element.textContent = say(element.dataset.text);
@@ -124,7 +123,7 @@ function applyLanguage() {
     element.title = say(element.dataset.title);
   }
   for (const name of LANGUAGES) {
-    button(`language-${name}`).setAttribute('aria-pressed', String(name === page.language));
+    button(`language-${name}`).setAttribute('aria-pressed', String(name === language()));
   }
   terminal.say(page.status.text(), page.status.isError);
   if (page.steps) {
@@ -137,8 +136,6 @@ function applyLanguage() {
 
 function setLanguage(name, remember) {
   page.chosenLanguage = name;
-  page.language = name;
-  page.say = speaker(name);
   if (remember) storeLanguage(name);
   applyLanguage();
 }
@@ -219,10 +216,10 @@ function handOver(more, end) {
 
 // Shows the session a fragment holds, or an empty one with a message where it holds none.
 async function replay(text) {
-  const { language, exercise, problem } = await page.session.replay(text);
+  const { language: named, exercise, problem } = await page.session.replay(text);
   let told = problem && (() => `${say(problem.key, problem.parameters)} ${say('session.restart')}`);
   // A link names the language it was made in; without one, the reader's own stays.
-  if (language !== null && language !== page.language) setLanguage(language, false);
+  if (named !== null && named !== language()) setLanguage(named, false);
   // A link may name an exercise; a damaged or unknown one is said, and none is opened.
   try {
     practice.open(exercise);
@@ -282,30 +279,17 @@ function keepTyping(action) {
     if (button('line').offsetParent !== null) terminal.focus();
   };
 }
-buttons.endInput.addEventListener(
-  'click',
-  keepTyping(() => terminal.endOfInput()),
-);
-buttons.step.addEventListener(
-  'click',
-  keepTyping(() => terminal.enter()),
-);
-buttons.toEnd.addEventListener(
-  'click',
-  keepTyping(() => inTurn(actions.toEnd)),
-);
-buttons.takeBack.addEventListener(
-  'click',
-  keepTyping(() => inTurn(actions.takeBack)),
-);
-buttons.takeBackWord.addEventListener(
-  'click',
-  keepTyping(() => inTurn(actions.takeBackWord)),
-);
-buttons.redo.addEventListener(
-  'click',
-  keepTyping(() => inTurn(actions.redo)),
-);
+const typingButtons = {
+  endInput: () => terminal.endOfInput(),
+  step: () => terminal.enter(),
+  toEnd: () => inTurn(actions.toEnd),
+  takeBack: () => inTurn(actions.takeBack),
+  takeBackWord: () => inTurn(actions.takeBackWord),
+  redo: () => inTurn(actions.redo),
+};
+for (const [name, action] of Object.entries(typingButtons)) {
+  buttons[name].addEventListener('click', keepTyping(action));
+}
 buttons.newRun.addEventListener('click', () => inTurn(actions.newRun));
 
 // "The link is on the clipboard" stays until the reader's next action, which says the status

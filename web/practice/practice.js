@@ -77,9 +77,7 @@ class Practice {
     // Why a run missed: the task's answer, or the run's facts.
     this.reason = null;
     if (now === 'missed') {
-      this.reason = task
-        ? (task.reason?.() ?? null)
-        : missedReason(attempt.id, attempt.parameter, steps);
+      this.reason = task ? task.reason() : missedReason(attempt.id, attempt.parameter, steps);
     }
     this.report();
     if (now === 'solved' && !this.progress.solved.includes(attempt.id)) {

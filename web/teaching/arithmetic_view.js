@@ -13,10 +13,8 @@
 // arithmeticKey(part) -> the key under which view.js keeps the part's element, or null where
 //   the part is not one of these
 // buildArithmetic(part, figures, say) -> the element; updateArithmetic(node, part, figures, say)
-import { make } from './dom.js';
+import { make, svg } from './dom.js';
 import { PARITY_LENGTH, WINDOW_FIRST } from '../program/program.js';
-
-const SVG = 'http://www.w3.org/2000/svg';
 
 // What the reader chose, by part: { open, at } (at: the step shown, null for all of it), and
 // the division it was chosen on (a new division starts whole).
@@ -150,13 +148,6 @@ function updateDivision(node, part, figures, say) {
 }
 
 // --- The register ------------------------------------------------------------------------------
-
-function svg(tag, attributes = {}, ...children) {
-  const element = document.createElementNS(SVG, tag);
-  for (const [name, value] of Object.entries(attributes)) element.setAttribute(name, value);
-  element.append(...children);
-  return element;
-}
 
 // The layout: cell q of the register at cellX(q), 40 units apart; above it the cell as it was
 // before the clock; the feedback runs from the last cell's output along the foot back to the

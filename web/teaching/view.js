@@ -19,7 +19,7 @@
 //                      the view's own words (the heads of the figures, the chart's, the panel's)
 //   view.reveal()      scrolls the latest step into sight (the view pane was just shown)
 //   view.fail(text)    says, where the view says where the run stands, why there is no run
-import { make } from './dom.js';
+import { make, svg } from './dom.js';
 import { why } from './explain.js';
 import { arithmeticKey, buildArithmetic, updateArithmetic } from './arithmetic_view.js';
 import {
@@ -60,8 +60,6 @@ function printedLabel(key) {
 // The language of the drawing under way: its sentences come with the model; the view's own
 // words it asks for.
 let say = null;
-
-const SVG = 'http://www.w3.org/2000/svg';
 
 // --- Elements -------------------------------------------------------------------------------
 
@@ -224,13 +222,6 @@ function fitRuler(table) {
 }
 
 // --- The chart of the weight per rotation -----------------------------------------------------
-
-function svg(tag, attributes = {}, ...children) {
-  const element = document.createElementNS(SVG, tag);
-  for (const [name, value] of Object.entries(attributes)) element.setAttribute(name, value);
-  element.append(...children);
-  return element;
-}
 
 // The chart's scales: rotations 0..limit across, weights 0..10 up (a syndrome has 10 positions).
 const chartX = (shift) => 28 + shift * 10;
